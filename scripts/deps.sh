@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the Debian packages this project needs, and only those that are missing.
+# Usage: scripts/deps.sh [build|test|run|package]...   (default: build)
+set -euo pipefail
+
+build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+       fonts-dejavu-core fonts-liberation2)
+test=(libgtest-dev libbenchmark-dev xauth xvfb)
+run=(qt6-qpa-plugins xdg-utils)
+package=(dpkg-dev file desktop-file-utils appstream)
+
+wanted=("${build[@]}")
+for need in "$@"; do
+    case "$need" in
+        build) ;;
+        test) wanted+=("${test[@]}") ;;
+        run) wanted+=("${run[@]}") ;;
+        package) wanted+=("${package[@]}") ;;
+        *) echo "deps.sh: unknown need '$need'" >&2; exit 2 ;;
+    esac
+done
+
+missing=()
+for p in "${wanted[@]}"; do
+    status=$(dpkg-query -W -f='${db:Status-Abbrev}' "$p" 2>/dev/null || true)
+    [[ "$status" == ii* ]] || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
