@@ -1,0 +1,46 @@
+#include "ui/Form.h"
+
+#include "ui/Toolkit.h"
+
+#include <QCloseEvent>
+
+using namespace toolkit;
+
+Form::Form(const char *name, const QString &caption, QSize clientTwips, const QColor &background,
+        Artwork::Picture icon)
+    : QDialog(nullptr)
+{
+    setObjectName(QLatin1String(name));
+    setWindowTitle(caption);
+    setWindowIcon(Artwork::icon(icon));
+    makeFixedWindow(this, { px(clientTwips.width()), px(clientTwips.height()) });
+    setBackground(this, background);
+}
+
+void Form::ensureLoaded()
+{
+    if (m_page)
+        return;
+    m_page = make<QWidget>(this, QStringLiteral("page"));
+    m_page->setGeometry(rect());
+    buildControls(m_page);
+    m_page->show();
+}
+
+void Form::showModal()
+{
+    ensureLoaded();
+    setWindowModality(Qt::ApplicationModal);
+    exec();
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (!m_page)
+        return;
+    // Deferred: the close may come from inside one of the page's own event handlers.
+    m_page->hide();
+    m_page->deleteLater();
+    m_page = nullptr;
+}

@@ -1,0 +1,176 @@
+#include "ui/Toolkit.h"
+
+#include <QLayout>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTextOption>
+#include <QWidget>
+
+namespace toolkit {
+
+QFont makeFont(Face face, qreal pointSize, bool bold, bool underline)
+{
+    static const QStringList sans = { "MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans",
+        "Arimo", "DejaVu Sans", "Sans Serif" };
+    static const QStringList arial = { "Arial", "Liberation Sans", "Arimo", "DejaVu Sans",
+        "Sans Serif" };
+    static const QStringList times = { "Times New Roman", "Liberation Serif", "Tinos",
+        "DejaVu Serif", "Serif" };
+    static const QStringList impact = { "Impact", "Liberation Sans Narrow", "DejaVu Sans Condensed",
+        "DejaVu Sans", "Sans Serif" };
+    QFont f;
+    switch (face) {
+    case Face::SansSerif:
+        f.setFamilies(sans);
+        break;
+    case Face::Arial:
+        f.setFamilies(arial);
+        break;
+    case Face::TimesNewRoman:
+        f.setFamilies(times);
+        f.setStyleHint(QFont::Serif);
+        break;
+    case Face::Impact:
+        f.setFamilies(impact);
+        // Impact is a heavy face; its stand-ins need the weight to look like it.
+        f.setBold(true);
+        break;
+    }
+    f.setPointSizeF(pointSize);
+    if (bold)
+        f.setBold(true);
+    f.setUnderline(underline);
+    return f;
+}
+
+void setBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Button, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(palette);
+}
+
+void makeFixedWindow(QWidget *window, QSize clientSize)
+{
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    window->setFixedSize(clientSize);
+}
+
+QString indexed(const char *arrayName, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(arrayName)).arg(index);
+}
+
+void ClickableLabel::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+void TabbedLabel::paintEvent(QPaintEvent * /*event*/)
+{
+    QPainter painter(this);
+    QTextOption option(alignment());
+    option.setTabStopDistance(8 * fontMetrics().averageCharWidth());
+    option.setWrapMode(QTextOption::NoWrap);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(QRectF(contentsRect()), text(), option);
+}
+
+CommandButton::CommandButton(const QString &caption, const QColor &colour, QWidget *parent)
+    : QPushButton(caption, parent)
+    , m_colour(colour)
+{
+    setAutoDefault(false);
+    setDefault(false);
+}
+
+void CommandButton::setPicture(Artwork::Picture picture)
+{
+    m_picture = picture;
+    m_pixmap = {};
+    update();
+}
+
+void CommandButton::paintEvent(QPaintEvent * /*event*/)
+{
+    QPainter painter(this);
+    const QRect r = rect();
+    const bool down = isDown();
+    painter.fillRect(r, m_colour);
+
+    // A raised bevel that sinks while pressed, like the buttons this program's users know.
+    const QColor light = m_colour.lighter(135);
+    const QColor dark = m_colour.darker(160);
+    painter.setPen(down ? dark : light);
+    painter.drawLine(r.topLeft(), r.topRight());
+    painter.drawLine(r.topLeft(), r.bottomLeft());
+    painter.setPen(down ? light : dark);
+    painter.drawLine(r.bottomLeft(), r.bottomRight());
+    painter.drawLine(r.topRight(), r.bottomRight());
+
+    QRect content = r.adjusted(4, 4, -4, -4);
+    if (down)
+        content.translate(1, 1);
+    const QFontMetrics metrics(font());
+    const int textHeight = metrics.height();
+    if (m_picture) {
+        const qreal ratio = devicePixelRatioF();
+        const QSize size = Artwork::designSize(*m_picture);
+        if (m_pixmap.isNull() || !qFuzzyCompare(m_pixmap.devicePixelRatio(), ratio))
+            m_pixmap = Artwork::pixmap(*m_picture, size, ratio);
+        const int top = content.top() + (content.height() - size.height() - textHeight) / 2;
+        const QPoint at(content.left() + (content.width() - size.width()) / 2, top);
+        painter.drawPixmap(at, m_pixmap);
+        content.setTop(top + size.height());
+        content.setHeight(textHeight);
+    }
+    painter.setFont(font());
+    style()->drawItemText(&painter, content, Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextWordWrap,
+            palette(), isEnabled(), text(), QPalette::ButtonText);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = r.adjusted(4, 4, -4, -4);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+Rule::Rule(const QColor &colour, int thickness, QWidget *parent)
+    : QWidget(parent)
+    , m_colour(colour)
+{
+    setFixedHeight(thickness);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Rule::paintEvent(QPaintEvent * /*event*/)
+{
+    QPainter(this).fillRect(rect(), m_colour);
+}
+
+void placeRule(Rule *rule, int x1, int x2, int y, int thickness)
+{
+    rule->setGeometry(px(x1), px(y), px(x2 - x1), thickness);
+}
+
+} // namespace toolkit
