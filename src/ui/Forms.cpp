@@ -66,7 +66,10 @@ void Forms::openAddress(const QString &address)
     QDesktopServices::openUrl(QUrl(address));
 }
 
-void Forms::endProgram()
+void Forms::endProgram() const
 {
-    QCoreApplication::exit(0);
+    if (m_ender)
+        m_ender();
+    else
+        QCoreApplication::exit(0);
 }

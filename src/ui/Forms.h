@@ -3,6 +3,7 @@
 #include "core/DateTime.h"
 #include "core/Random.h"
 
+#include <functional>
 #include <memory>
 
 class AboutProductWindow;
@@ -39,12 +40,15 @@ public:
     // Hands an address to the desktop's browser and returns at once; the outcome is not
     // examined, so a machine without a browser simply shows nothing.
     static void openAddress(const QString &address);
-    // Leaves the event loop without any window's close handling.
-    static void endProgram();
+    // Ends the program at once: leaves the event loop without any window's close handling.
+    void endProgram() const;
+    // Tests watch the program end instead of ending their own process.
+    void setProgramEnder(std::function<void()> ender) { m_ender = std::move(ender); }
 
 private:
     sumwright::RandomSource &m_random;
     const sumwright::Clock &m_clock;
+    std::function<void()> m_ender;
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<QuestionWindow> m_input;
     std::unique_ptr<ResultWindow> m_result;

@@ -149,9 +149,9 @@ void MainWindow::buildControls(QWidget *client)
     auto *exit = addButton(QStringLiteral("cmdExit"), "&Exit", LeaveColour,
             twips(6480, 2880, 3015, 1095));
     exit->setPicture(Artwork::Picture::Exit);
-    connect(exit, &QPushButton::clicked, this, [] {
+    connect(exit, &QPushButton::clicked, this, [this] {
         Forms::openAddress(addresses::ExitUrl);
-        Forms::endProgram();
+        m_forms.endProgram();
     });
 
     auto *label = make<QLabel>(client, QStringLiteral("Label1"), QStringLiteral("Number of Questions:"));
@@ -168,7 +168,8 @@ void MainWindow::buildMenus()
     bar->setObjectName(QStringLiteral("menuBar"));
 
     QMenu *file = addMenu(bar, nullptr, "&File", "mFile");
-    connect(addItem(file, "&Exit", "mExit2"), &QAction::triggered, this, &Forms::endProgram);
+    connect(addItem(file, "&Exit", "mExit2"), &QAction::triggered, this,
+            [this] { m_forms.endProgram(); });
 
     QMenu *options = addMenu(bar, nullptr, "&Options", "mOptions");
     for (int i = 0; i < LevelCount; ++i) {
@@ -201,7 +202,7 @@ void MainWindow::buildMenus()
 
     QAction *exit = bar->addAction(QStringLiteral("&Exit"));
     exit->setObjectName(QStringLiteral("mExit"));
-    connect(exit, &QAction::triggered, this, &Forms::endProgram);
+    connect(exit, &QAction::triggered, this, [this] { m_forms.endProgram(); });
 }
 
 void MainWindow::setLevel(std::int16_t level)
@@ -239,5 +240,5 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // Every close request ends the program; none is refused.
     event->accept();
     Forms::openAddress(addresses::ExitUrl);
-    Forms::endProgram();
+    m_forms.endProgram();
 }
