@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages this project needs, and only those that are missing.
-# Usage: scripts/deps.sh [build|test|run|package]...   (default: build)
+# Usage: scripts/deps.sh [build|test|run|headless|package]...   (build is always included)
 set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
        fonts-dejavu-core fonts-liberation2)
 test=(libgtest-dev libbenchmark-dev xauth xvfb)
 run=(qt6-qpa-plugins xdg-utils)
+headless=(xvfb x11vnc xauth)
 package=(dpkg-dev file desktop-file-utils appstream)
 
 wanted=("${build[@]}")
@@ -15,6 +16,7 @@ for need in "$@"; do
         build) ;;
         test) wanted+=("${test[@]}") ;;
         run) wanted+=("${run[@]}") ;;
+        headless) wanted+=("${headless[@]}") ;;
         package) wanted+=("${package[@]}") ;;
         *) echo "deps.sh: unknown need '$need'" >&2; exit 2 ;;
     esac
@@ -31,5 +33,5 @@ echo "Installing: ${missing[*]}"
 sudo=()
 [[ $(id -u) -eq 0 ]] || sudo=(sudo)
 export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq
+"${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"
