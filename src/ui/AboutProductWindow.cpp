@@ -62,16 +62,21 @@ void AboutProductWindow::buildControls(QWidget *page)
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         setBackground(label, Qt::white);
         setTextColour(label, text.colour);
+        fitText(label);
         connect(label, &ClickableLabel::clicked, this, &QWidget::hide);
     }
 
-    auto *link = make<ClickableLabel>(page, QStringLiteral("lblLink"), addresses::WebsiteUrl);
+    // The address as a person reads it; a click opens the full one.
+    QString shown = addresses::WebsiteUrl;
+    shown.remove(QStringLiteral("http://")).remove(QLatin1Char('/'));
+    auto *link = make<ClickableLabel>(page, QStringLiteral("lblLink"), shown);
     link->setGeometry(twips(1440, 2040, 4335, 375));
     link->setFont(makeFont(Face::SansSerif, 13.5));
     link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     link->setCursor(Qt::PointingHandCursor);
     setBackground(link, Qt::white);
     setTextColour(link, QColor(0, 0, 255));
+    fitText(link);
     connect(link, &ClickableLabel::clicked, this, [] { Forms::openAddress(addresses::WebsiteUrl); });
 
     placeRule(make<Rule>(page, QStringLiteral("Line1"), Rust, 1), 0, 7080, 1680, 1);

@@ -11,7 +11,8 @@ namespace {
 
 const QColor Olive(128, 128, 0);
 
-// A picture scaled into its box, rendered at the screen's pixel ratio when first painted.
+// A picture at its own size, clipped to its box, rendered at the screen's pixel ratio when
+// first painted.
 class Picture : public ClickableLabel
 {
 public:
@@ -26,7 +27,7 @@ protected:
     {
         const qreal ratio = devicePixelRatioF();
         if (m_pixmap.isNull() || !qFuzzyCompare(m_pixmap.devicePixelRatio(), ratio))
-            m_pixmap = Artwork::pixmap(m_picture, size(), ratio);
+            m_pixmap = Artwork::pixmap(m_picture, Artwork::designSize(m_picture), ratio);
         QPainter(this).drawPixmap(0, 0, m_pixmap);
     }
 
@@ -64,6 +65,7 @@ void AboutProgrammerWindow::buildControls(QWidget *page)
     title->setFont(makeFont(Face::Impact, 21.75));
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setTextColour(title, Olive);
+    fitText(title);
 
     auto *portrait = new Picture(Artwork::Picture::Portrait, page);
     portrait->setObjectName(QStringLiteral("Image1"));
@@ -85,6 +87,7 @@ void AboutProgrammerWindow::buildControls(QWidget *page)
         label->setFont(lines[i].font);
         label->setWordWrap(lines[i].wrap);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        fitText(label);
         connect(label, &ClickableLabel::clicked, this, &QWidget::hide);
     }
 

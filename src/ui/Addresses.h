@@ -3,9 +3,9 @@
 #include <QString>
 
 // The maker's web site, written two ways; on the reserved .example domain so that nothing,
-// a test least of all, ever reaches a real site.
+// a test least of all, ever reaches a real site. The donation page is shown, not opened.
 namespace addresses {
-inline const QString WebsiteUrl = QStringLiteral("https://www.quorvane.example/sumwright/");
-inline const QString ExitUrl = QStringLiteral("http://quorvane.example/sumwright");
-inline const QString DonationUrl = QStringLiteral("https://www.quorvane.example/donate");
+inline const QString WebsiteUrl = QStringLiteral("http://www.quorvane.example/");
+inline const QString ExitUrl = QStringLiteral("http://quorvane.example");
+inline const QString DonationUrl = QStringLiteral("www.quorvane.example/donate");
 } // namespace addresses

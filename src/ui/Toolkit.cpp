@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QTextOption>
 #include <QWidget>
 
 namespace toolkit {
@@ -43,6 +42,25 @@ QFont makeFont(Face face, qreal pointSize, bool bold, bool underline)
         f.setBold(true);
     f.setUnderline(underline);
     return f;
+}
+
+void fitText(QLabel *label)
+{
+    const auto fits = [label](const QFont &f) {
+        const QFontMetrics metrics(f);
+        const QRect box = label->contentsRect();
+        const int flags = label->wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine;
+        const QRect needed = metrics.boundingRect(box, flags | int(label->alignment()), label->text());
+        // Glyphs of heavy faces overhang their advance; keep a little room for them.
+        const int overhang = metrics.height() / 6;
+        return needed.width() + overhang <= box.width() && needed.height() <= box.height();
+    };
+    QFont f = label->font();
+    constexpr int Narrowest = 75;
+    for (int stretch = 100; stretch >= Narrowest && !fits(f); stretch -= 3)
+        f.setStretch(stretch - 3);
+    if (f != label->font())
+        label->setFont(f);
 }
 
 void setBackground(QWidget *widget, const QColor &colour)
@@ -89,11 +107,23 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
 void TabbedLabel::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
-    QTextOption option(alignment());
-    option.setTabStopDistance(8 * fontMetrics().averageCharWidth());
-    option.setWrapMode(QTextOption::NoWrap);
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(QRectF(contentsRect()), text(), option);
+    const QFontMetrics metrics = fontMetrics();
+    // Eight average characters, the average taken over the lower-case letters as classic
+    // window systems define it; the font's own average is inflated by wide glyphs.
+    const int tabStop = 8 * metrics.horizontalAdvance(QStringLiteral("abcdefghijklmnopqrstuvwxyz")) / 26;
+    const QRect area = contentsRect();
+    int x = area.left();
+    const QStringList pieces = text().split(QLatin1Char('\t'));
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        if (i > 0)
+            x = area.left() + ((x - area.left()) / tabStop + 1) * tabStop;
+        painter.drawText(QRect(x, area.top(), area.right() - x + 1, area.height()),
+                int(alignment() & Qt::AlignVertical_Mask) | Qt::AlignLeft | Qt::TextSingleLine
+                        | Qt::TextDontClip,
+                pieces[i]);
+        x += metrics.horizontalAdvance(pieces[i]);
+    }
 }
 
 CommandButton::CommandButton(const QString &caption, const QColor &colour, QWidget *parent)

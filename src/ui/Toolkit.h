@@ -31,6 +31,10 @@ namespace toolkit {
 enum class Face { SansSerif, Arial, TimesNewRoman, Impact };
 [[nodiscard]] QFont makeFont(Face face, qreal pointSize, bool bold = false, bool underline = false);
 
+// Narrows a label's font just enough for its text to fit its box, where a stand-in font runs
+// wider than the face the layout was drawn for. A text that fits is left alone.
+void fitText(QLabel *label);
+
 // Fills the widget with its own background colour.
 void setBackground(QWidget *widget, const QColor &colour);
 void setTextColour(QWidget *widget, const QColor &colour);
@@ -66,7 +70,7 @@ protected:
 };
 
 // A label that expands tabs to stops eight average characters apart, as the result lines
-// expect, instead of Qt's fixed 80 pixels.
+// expect, instead of Qt's fixed 80 pixels; what runs past its right edge is still drawn.
 class TabbedLabel : public QLabel
 {
     Q_OBJECT
