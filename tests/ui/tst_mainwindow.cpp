@@ -1,0 +1,278 @@
+#include "UiTesting.h"
+
+#include "ui/Addresses.h"
+#include "ui/QuestionWindow.h"
+
+#include <QComboBox>
+#include <QMenuBar>
+#include <QRadioButton>
+
+using namespace uitest;
+
+namespace {
+
+const QStringList LevelTags = { "[Easy Mode]", "[Medium Mode]", "[Hard Mode]" };
+const QStringList LevelItems = { "mEasy", "mMedium", "mHard" };
+
+QString option(int level)
+{
+    return QStringLiteral("Options(%1)").arg(level);
+}
+
+// What the question window showed when a kind was chosen.
+struct Launch
+{
+    int qType = -1;
+    int qIndex = -1;
+    QString title;
+    bool modalAndOwnerless = false;
+};
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { m_fx.setUp(); }
+    void cleanup() { m_fx.tearDown(); }
+
+    void startsOnEasyWithTwentyFiveQuestions();
+    void placesControlsInTwips_data();
+    void placesControlsInTwips();
+    void keepsLevelInStep_data();
+    void keepsLevelInStep();
+    void buttonAndMenuItemLaunchTheSameTest_data();
+    void buttonAndMenuItemLaunchTheSameTest();
+    void exitPathsOpenTheRightAddress_data();
+    void exitPathsOpenTheRightAddress();
+
+private:
+    Launch launch(const std::function<void()> &choose);
+    void checkLevel(int level);
+
+    FormsFixture m_fx;
+};
+
+Launch TestMainWindow::launch(const std::function<void()> &choose)
+{
+    Launch seen;
+    whileModal(choose, [&](QWidget *modal) {
+        QuestionWindow &input = m_fx.forms->frmInput();
+        seen.modalAndOwnerless = modal == &input && input.parentWidget() == nullptr
+                && input.windowModality() == Qt::ApplicationModal;
+        seen.title = text(&input, "lblTitle");
+        input.close();
+    });
+    m_fx.reactivateMain();
+    seen.qType = m_fx.main().selection().QType;
+    seen.qIndex = m_fx.main().selection().QIndex;
+    return seen;
+}
+
+void TestMainWindow::startsOnEasyWithTwentyFiveQuestions()
+{
+    MainWindow &main = m_fx.main();
+    QCOMPARE(main.windowTitle(), QStringLiteral("Quorvane Sumwright"));
+    QCOMPARE(main.Level(), 0);
+    QCOMPARE(main.LevelTag(), QStringLiteral("[Easy Mode]"));
+    QCOMPARE(control<QComboBox>(&main, "cbCountQ")->currentText(), QStringLiteral("25"));
+    QCOMPARE(main.countText(), QStringLiteral("25"));
+    for (int level = 0; level < 3; ++level) {
+        QCOMPARE(control<QRadioButton>(&main, option(level))->isChecked(), level == 0);
+        QCOMPARE(main.findChild<QAction *>(LevelItems[level])->isChecked(), level == 0);
+    }
+    QCOMPARE(launch([&] { click(&main, "cmdMath(0)"); }).title, QStringLiteral("Addition [Easy Mode]"));
+}
+
+void TestMainWindow::placesControlsInTwips_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::newRow("Options(0)") << "Options(0)" << QRect(360, 240, 5055, 375);
+    QTest::newRow("Options(2)") << "Options(2)" << QRect(6480, 240, 5055, 375);
+    QTest::newRow("cbCountQ") << "cbCountQ" << QRect(6480, 960, 1695, 480);
+    QTest::newRow("cmdMath(3)") << "cmdMath(3)" << QRect(3360, 2880, 3015, 1095);
+    QTest::newRow("cmdSeries(2)") << "cmdSeries(2)" << QRect(6480, 4080, 3015, 975);
+    QTest::newRow("cmdExit") << "cmdExit" << QRect(6480, 2880, 3015, 1095);
+    QTest::newRow("Label1") << "Label1" << QRect(480, 960, 3255, 375);
+}
+
+void TestMainWindow::placesControlsInTwips()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    const auto px = [](int t) { return qRound(t / 15.0); };
+    MainWindow &main = m_fx.main();
+    QWidget *client = main.centralWidget();
+    QCOMPARE(client->size(), QSize(px(9795), px(5265)));
+    // The client area lies below the menu bar, not under it.
+    QCOMPARE(client->mapTo(&main, QPoint()).y(), main.menuBar()->height());
+
+    QWidget *w = control(&main, name);
+    QVERIFY(w);
+    QCOMPARE(QRect(w->mapTo(client, QPoint()), w->size()),
+            QRect(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height())));
+}
+
+void TestMainWindow::checkLevel(int level)
+{
+    MainWindow &main = m_fx.main();
+    QCOMPARE(main.Level(), level);
+    QCOMPARE(main.selection().Level, level);
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(control<QRadioButton>(&main, option(i))->isChecked(), i == level);
+        QCOMPARE(main.findChild<QAction *>(LevelItems[i])->isChecked(), i == level);
+    }
+    QCOMPARE(main.LevelTag(), LevelTags[level]);
+    const QString title = launch([&] { trigger(&main, "mAddition"); }).title;
+    QCOMPARE(title, QStringLiteral("Addition ") + LevelTags[level]);
+}
+
+void TestMainWindow::keepsLevelInStep_data()
+{
+    // Each step is "click:<option>", "menu:<item>" or "key:Left|Right" on the focused button.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QList<int>>("levels");
+    QTest::newRow("option buttons")
+            << QStringList { "click:Options(1)", "click:Options(2)", "click:Options(0)" }
+            << QList<int> { 1, 2, 0 };
+    QTest::newRow("selected button again")
+            << QStringList { "click:Options(0)", "click:Options(2)", "click:Options(2)" }
+            << QList<int> { 0, 2, 2 };
+    QTest::newRow("menu items")
+            << QStringList { "menu:mHard", "menu:mMedium", "menu:mEasy", "menu:mEasy" }
+            << QList<int> { 2, 1, 0, 0 };
+    QTest::newRow("menu then button")
+            << QStringList { "menu:mHard", "click:Options(1)", "menu:mEasy", "click:Options(2)" }
+            << QList<int> { 2, 1, 0, 2 };
+    QTest::newRow("arrow keys")
+            << QStringList { "click:Options(0)", "key:Right", "key:Right", "key:Left", "key:Left" }
+            << QList<int> { 0, 1, 2, 1, 0 };
+}
+
+void TestMainWindow::keepsLevelInStep()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QList<int>, levels);
+    MainWindow &main = m_fx.main();
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        const QString how = steps[i].section(u':', 0, 0);
+        const QString what = steps[i].section(u':', 1);
+        if (how == QLatin1String("click")) {
+            clickOption(&main, what);
+        } else if (how == QLatin1String("menu")) {
+            trigger(&main, what);
+        } else {
+            QWidget *focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            QVERIFY2(focus->objectName().startsWith("Options("), qPrintable(focus->objectName()));
+            QTest::keyClick(focus, what == QLatin1String("Left") ? Qt::Key_Left : Qt::Key_Right);
+        }
+        checkLevel(levels[i]);
+        if (QTest::currentTestFailed()) {
+            qWarning("after step %lld, %s", qlonglong(i), qPrintable(steps[i]));
+            return;
+        }
+    }
+}
+
+void TestMainWindow::buttonAndMenuItemLaunchTheSameTest_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("qType");
+    QTest::addColumn<int>("qIndex");
+    QTest::addColumn<QString>("title");
+    struct Kind
+    {
+        const char *button, *item;
+        int qType, qIndex;
+        const char *tag;
+    };
+    const Kind kinds[] = {
+        { "cmdMath(0)", "mAddition", 0, 0, "Addition " },
+        { "cmdMath(1)", "mSubtraction", 0, 1, "Subtraction " },
+        { "cmdMath(2)", "mMultiplication", 0, 2, "Multiplication " },
+        { "cmdMath(3)", "mDevision", 0, 3, "Division " },
+        { "cmdSeries(0)", "mNumberSeries", 1, 0, "Number Series " },
+        { "cmdSeries(1)", "mAlphabetSeries", 1, 1, "Alphabet Series " },
+        { "cmdSeries(2)", "mAlphaNumericSeries", 1, 2, "Alpha Numeric Series " },
+    };
+    for (const Kind &kind : kinds) {
+        for (int level = 0; level < 3; ++level) {
+            QTest::addRow("%s %d", kind.item, level)
+                    << kind.button << kind.item << level << kind.qType << kind.qIndex
+                    << QString::fromLatin1(kind.tag) + LevelTags[level];
+        }
+    }
+}
+
+void TestMainWindow::buttonAndMenuItemLaunchTheSameTest()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, item);
+    QFETCH(int, level);
+    QFETCH(int, qType);
+    QFETCH(int, qIndex);
+    QFETCH(QString, title);
+    MainWindow &main = m_fx.main();
+    trigger(&main, LevelItems[level]);
+
+    // Each launch starts from the other kind, so a choice that set nothing would show.
+    const QString other = qType == 0 ? "mNumberSeries" : "mAddition";
+    launch([&] { trigger(&main, other); });
+    const Launch byButton = launch([&] { click(&main, button); });
+    launch([&] { trigger(&main, other); });
+    const Launch byItem = launch([&] { trigger(&main, item); });
+
+    for (const Launch &seen : { byButton, byItem }) {
+        QVERIFY(seen.modalAndOwnerless);
+        QCOMPARE(seen.qType, qType);
+        QCOMPARE(seen.qIndex, qIndex);
+        QCOMPARE(seen.title, title);
+    }
+    QCOMPARE(main.countText(), QStringLiteral("25"));
+}
+
+void TestMainWindow::exitPathsOpenTheRightAddress_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("opened");
+    QTest::addColumn<int>("ends");
+    QTest::newRow("cmdExit") << "cmdExit" << addresses::ExitUrl << 1;
+    QTest::newRow("close request") << "close" << addresses::ExitUrl << 1;
+    QTest::newRow("mExit2") << "mExit2" << QString() << 1;
+    QTest::newRow("mExit") << "mExit" << QString() << 1;
+    QTest::newRow("cmdVisitWebsite") << "cmdVisitWebsite" << addresses::WebsiteUrl << 0;
+    QTest::newRow("mVisitWebsite") << "mVisitWebsite" << addresses::WebsiteUrl << 0;
+}
+
+void TestMainWindow::exitPathsOpenTheRightAddress()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, opened);
+    QFETCH(int, ends);
+    MainWindow &main = m_fx.main();
+    trigger(&main, "mMedium");
+
+    if (how == QLatin1String("close"))
+        QVERIFY(main.close());
+    else if (how.startsWith(u'm'))
+        trigger(&main, how);
+    else
+        click(&main, how);
+
+    const QList<QUrl> expected = opened.isEmpty() ? QList<QUrl>() : QList<QUrl> { QUrl(opened) };
+    QCOMPARE(m_fx.urls->opened, expected);
+    QCOMPARE(m_fx.programEnds, ends);
+    if (ends == 0) {
+        QVERIFY(main.isVisible());
+        QCOMPARE(main.Level(), 1);
+    }
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
