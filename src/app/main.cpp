@@ -1,9 +1,8 @@
+#include "Version.h"
 #include "core/DateTime.h"
 #include "core/Random.h"
 #include "ui/Forms.h"
 #include "ui/MainWindow.h"
-
-#include "Version.h"
 
 #include <QApplication>
 

@@ -15,7 +15,7 @@ std::string AnswerText(const Answer &answer)
 std::int16_t CheckedInt16(long value)
 {
     if (value < std::numeric_limits<std::int16_t>::min()
-            || value > std::numeric_limits<std::int16_t>::max())
+        || value > std::numeric_limits<std::int16_t>::max())
         throw std::overflow_error("16-bit overflow");
     return static_cast<std::int16_t>(value);
 }

@@ -20,15 +20,15 @@ using Answer = std::variant<std::int16_t, std::string>;
 [[nodiscard]] std::int16_t CheckedInt16(long value);
 [[nodiscard]] inline std::int16_t Add16(std::int16_t a, std::int16_t b)
 {
-    return CheckedInt16(long { a } + long { b });
+    return CheckedInt16(long {a} + long {b});
 }
 [[nodiscard]] inline std::int16_t Sub16(std::int16_t a, std::int16_t b)
 {
-    return CheckedInt16(long { a } - long { b });
+    return CheckedInt16(long {a} - long {b});
 }
 [[nodiscard]] inline std::int16_t Mul16(std::int16_t a, std::int16_t b)
 {
-    return CheckedInt16(long { a } * long { b });
+    return CheckedInt16(long {a} * long {b});
 }
 
 } // namespace sumwright

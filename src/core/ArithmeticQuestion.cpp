@@ -9,7 +9,7 @@ namespace sumwright {
 namespace {
 
 // Spans of the first and second operand of Addition and Subtraction, by level.
-constexpr std::array<std::array<std::int16_t, 3>, 2> iRange1 = { { { 20, 80, 900 }, { 20, 90, 900 } } };
+constexpr std::array<std::array<std::int16_t, 3>, 2> iRange1 = {{{20, 80, 900}, {20, 90, 900}}};
 constexpr std::array<std::array<std::int16_t, 3>, 2> iRange2 = iRange1;
 
 struct Operands
@@ -56,21 +56,21 @@ Shown Arrange(int qIndex, Operands operands)
     auto [a, b] = operands;
     switch (qIndex) {
     case Addition:
-        return { a, b, Add16(a, b) };
+        return {a, b, Add16(a, b)};
     case Subtraction:
         if (a > b)
             std::swap(a, b);
-        return { b, a, Sub16(b, a) };
+        return {b, a, Sub16(b, a)};
     case Multiplication:
-        return { b, a, Mul16(b, a) };
+        return {b, a, Mul16(b, a)};
     default:
-        return { Mul16(a, b), a, b };
+        return {Mul16(a, b), a, b};
     }
 }
 
 const char *OperatorText(int qIndex, bool vertical)
 {
-    constexpr std::array<const char *, 4> Operators = { " + ", " - ", " x ", " / " };
+    constexpr std::array<const char *, 4> Operators = {" + ", " - ", " x ", " / "};
     if (vertical && qIndex == Division)
         return " \u00F7 ";
     return Operators.at(static_cast<std::size_t>(qIndex));

@@ -7,8 +7,8 @@ namespace sumwright {
 DateTime ToDateTime(int year, int month, int day, int hour, int minute, int second)
 {
     using namespace std::chrono;
-    const auto date = sys_days { std::chrono::year { year } / month / day };
-    const auto origin = sys_days { std::chrono::year { 1899 } / December / 30 };
+    const auto date = sys_days {std::chrono::year {year} / month / day};
+    const auto origin = sys_days {std::chrono::year {1899} / December / 30};
     const double days = static_cast<double>((date - origin).count());
     return days + (hour * 3600.0 + minute * 60.0 + second) / SecondsPerDay;
 }
@@ -19,7 +19,7 @@ DateTime SystemClock::Now() const
     std::tm local {};
     localtime_r(&now, &local);
     return ToDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-            local.tm_min, local.tm_sec);
+                      local.tm_min, local.tm_sec);
 }
 
 } // namespace sumwright

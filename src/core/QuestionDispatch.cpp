@@ -9,8 +9,8 @@ namespace sumwright {
 
 namespace {
 
-std::optional<Question> Generate(
-        const QuestionSelection &selection, bool vertical, RandomSource &random)
+std::optional<Question> Generate(const QuestionSelection &selection, bool vertical,
+                                 RandomSource &random)
 {
     const int level = selection.Level;
     if (selection.QType == ArithmeticType) {
@@ -33,7 +33,7 @@ std::optional<Question> Generate(
 } // namespace
 
 void DispatchQuestion(const QuestionSelection &selection, bool vertical, RandomSource &random,
-        QuestionLabel &label, Answer &vAnswer)
+                      QuestionLabel &label, Answer &vAnswer)
 {
     if (selection.QType == ArithmeticType)
         label.fontSize = ArithmeticFontSize;

@@ -25,6 +25,6 @@ struct QuestionLabel
 // applies its result to the label and the expected answer. A type or kind without a generator
 // leaves caption and answer as they are.
 void DispatchQuestion(const QuestionSelection &selection, bool vertical, RandomSource &random,
-        QuestionLabel &label, Answer &vAnswer);
+                      QuestionLabel &label, Answer &vAnswer);
 
 } // namespace sumwright

@@ -7,15 +7,12 @@ namespace sumwright {
 
 namespace {
 
-constexpr std::array<std::string_view, LevelCount> LevelTags = {
-    "[Easy Mode]", "[Medium Mode]", "[Hard Mode]"
-};
-constexpr std::array<std::string_view, ArithmeticKindCount> ArithmeticTags = {
-    "Addition ", "Subtraction ", "Multiplication ", "Division "
-};
-constexpr std::array<std::string_view, SeriesKindCount> SeriesTags = {
-    "Number Series ", "Alphabet Series ", "Alpha Numeric Series "
-};
+constexpr std::array<std::string_view, LevelCount> LevelTags
+        = {"[Easy Mode]", "[Medium Mode]", "[Hard Mode]"};
+constexpr std::array<std::string_view, ArithmeticKindCount> ArithmeticTags
+        = {"Addition ", "Subtraction ", "Multiplication ", "Division "};
+constexpr std::array<std::string_view, SeriesKindCount> SeriesTags
+        = {"Number Series ", "Alphabet Series ", "Alpha Numeric Series "};
 
 template<std::size_t N>
 std::string_view At(const std::array<std::string_view, N> &tags, int index)

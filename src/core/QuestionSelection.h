@@ -10,9 +10,9 @@ namespace sumwright {
 // buttons, menu check marks and LevelTag are kept in step with Level by the window.
 struct QuestionSelection
 {
-    std::int16_t QType = 0; // 0 arithmetic, 1 series, 2 fraction (reserved, never selected)
+    std::int16_t QType = 0;  // 0 arithmetic, 1 series, 2 fraction (reserved, never selected)
     std::int16_t QIndex = 0; // kind within the type
-    std::int16_t Level = 0; // 0 Easy, 1 Medium, 2 Hard
+    std::int16_t Level = 0;  // 0 Easy, 1 Medium, 2 Hard
 };
 
 inline constexpr std::int16_t ArithmeticType = 0;
@@ -29,6 +29,6 @@ inline constexpr int SeriesKindCount = 3;
 [[nodiscard]] std::string TestTitle(int qType, int qIndex, std::string_view levelTag);
 
 // The question counts offered, in order; the first is the start-up choice.
-inline constexpr std::string_view CountChoices[] = { "25", "50", "75", "100", "150", "200" };
+inline constexpr std::string_view CountChoices[] = {"25", "50", "75", "100", "150", "200"};
 
 } // namespace sumwright

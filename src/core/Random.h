@@ -26,7 +26,10 @@ public:
     // arithmetic question are the same in every run.
     static constexpr std::uint64_t InitialState = 0x5EED5EED0F0F1234ULL;
 
-    explicit ProcessRandom(std::uint64_t state = InitialState) : m_state(state) { }
+    explicit ProcessRandom(std::uint64_t state = InitialState)
+        : m_state(state)
+    {
+    }
 
     [[nodiscard]] float NextRandom() override;
     // Mixes the wall clock at its finest resolution into the current state. Because the state

@@ -23,9 +23,10 @@ std::string SecondsText(DateTime span)
 std::array<std::string, 3> ReportLines(const TestOutcome &outcome)
 {
     return {
-        "Total Questions:" + std::string(27, ' ') + std::to_string(outcome.iTotalQuestions),
-        "Wrong Answered:" + std::string(23, ' ') + '\t' + std::to_string(outcome.iWrongAnswered),
-        "Time Taken (in sec.)" + std::string(19, ' ') + '\t' + SecondsText(outcome.CountTime),
+            "Total Questions:" + std::string(27, ' ') + std::to_string(outcome.iTotalQuestions),
+            "Wrong Answered:" + std::string(23, ' ') + '\t'
+                    + std::to_string(outcome.iWrongAnswered),
+            "Time Taken (in sec.)" + std::string(19, ' ') + '\t' + SecondsText(outcome.CountTime),
     };
 }
 

@@ -39,7 +39,7 @@ std::array<std::int16_t, 5> NumberSeriesTerms(RandomSource &random, int level)
         int factorSpan;
         int offsetSpan;
     };
-    constexpr std::array<Draws, 3> ByLevel = { { { 4, 5, 5 }, { 9, 10, 10 }, { 19, 20, 20 } } };
+    constexpr std::array<Draws, 3> ByLevel = {{{4, 5, 5}, {9, 10, 10}, {19, 20, 20}}};
     const Draws draws = ByLevel.at(static_cast<std::size_t>(level));
     const std::int16_t step = DrawInteger(random, draws.stepSpan, 1);
     const std::int16_t factor = DrawInteger(random, draws.factorSpan, 1);

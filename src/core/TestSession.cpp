@@ -8,7 +8,7 @@ void TestSession::StartTest(const Clock &clock, const std::function<void()> &sho
 {
     iAsked = 0;
     iWrong = 0;
-    vAnswer = std::int16_t { 0 };
+    vAnswer = std::int16_t {0};
     showQuestion();
     dStartTime = clock.Now();
 }
@@ -24,7 +24,7 @@ TestSession::Next TestSession::SubmitAnswer(std::string_view typed, std::string_
 TestOutcome TestSession::EndTest(const Clock &clock)
 {
     dTimeTaken = clock.Now() - dStartTime;
-    return { dTimeTaken, iAsked, iWrong };
+    return {dTimeTaken, iAsked, iWrong};
 }
 
 } // namespace sumwright

@@ -9,7 +9,10 @@
 class ScriptedRandom final : public sumwright::RandomSource
 {
 public:
-    explicit ScriptedRandom(std::vector<float> values) : m_values(std::move(values)) { }
+    explicit ScriptedRandom(std::vector<float> values)
+        : m_values(std::move(values))
+    {
+    }
 
     float NextRandom() override
     {

@@ -1,10 +1,8 @@
 #include "ScriptedRandom.h"
-
 #include "core/ArithmeticQuestion.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <map>
 #include <sstream>
 
@@ -14,7 +12,8 @@ namespace {
 
 std::int16_t IntegerAnswer(const Question &q)
 {
-    EXPECT_TRUE(std::holds_alternative<std::int16_t>(q.vAnswer)) << "arithmetic answers are integers";
+    EXPECT_TRUE(std::holds_alternative<std::int16_t>(q.vAnswer))
+            << "arithmetic answers are integers";
     return std::get<std::int16_t>(q.vAnswer);
 }
 
@@ -28,7 +27,7 @@ std::pair<int, int> ShownNumbers(const std::string &text)
     std::string equals;
     in >> first >> op >> second >> equals;
     EXPECT_EQ(equals, "=") << text;
-    return { first, second };
+    return {first, second};
 }
 
 } // namespace
@@ -44,20 +43,20 @@ TEST(ArithmeticQuestion, reproducesTheWorkedExamples)
         int answer;
     };
     const Case cases[] = {
-        { Addition, { ForDraw(12, 20), ForDraw(7, 20) }, "12 + 7 =", "   12\r\n + 7", 19 },
-        { Subtraction, { ForDraw(12, 20), ForDraw(7, 20) }, "12 - 7 =", "   12\r\n - 7", 5 },
-        { Multiplication, { ForDraw(3, 10), ForDraw(7, 10) }, "7 x 3 =", "   7\r\n x 3", 21 },
-        { Division, { ForDraw(3, 10), ForDraw(7, 10) }, "21 / 3 =", "   21\r\n \u00F7 3", 7 },
-        // Equal operands: the answer is 0.
-        { Subtraction, { ForDraw(9, 20), ForDraw(9, 20) }, "9 - 9 =", "   9\r\n - 9", 0 },
-        // The second draw larger: still the larger number first.
-        { Subtraction, { ForDraw(4, 20), ForDraw(15, 20) }, "15 - 4 =", "   15\r\n - 4", 11 },
-        // A zero draw shows as 1, for every operation.
-        { Addition, { ForDraw(0, 20), ForDraw(0, 20) }, "1 + 1 =", "   1\r\n + 1", 2 },
-        { Division, { ForDraw(0, 10), ForDraw(0, 10) }, "1 / 1 =", "   1\r\n \u00F7 1", 1 },
+            {Addition, {ForDraw(12, 20), ForDraw(7, 20)}, "12 + 7 =", "   12\r\n + 7", 19},
+            {Subtraction, {ForDraw(12, 20), ForDraw(7, 20)}, "12 - 7 =", "   12\r\n - 7", 5},
+            {Multiplication, {ForDraw(3, 10), ForDraw(7, 10)}, "7 x 3 =", "   7\r\n x 3", 21},
+            {Division, {ForDraw(3, 10), ForDraw(7, 10)}, "21 / 3 =", "   21\r\n \u00F7 3", 7},
+            // Equal operands: the answer is 0.
+            {Subtraction, {ForDraw(9, 20), ForDraw(9, 20)}, "9 - 9 =", "   9\r\n - 9", 0},
+            // The second draw larger: still the larger number first.
+            {Subtraction, {ForDraw(4, 20), ForDraw(15, 20)}, "15 - 4 =", "   15\r\n - 4", 11},
+            // A zero draw shows as 1, for every operation.
+            {Addition, {ForDraw(0, 20), ForDraw(0, 20)}, "1 + 1 =", "   1\r\n + 1", 2},
+            {Division, {ForDraw(0, 10), ForDraw(0, 10)}, "1 / 1 =", "   1\r\n \u00F7 1", 1},
     };
     for (const Case &c : cases) {
-        for (const bool vertical : { false, true }) {
+        for (const bool vertical : {false, true}) {
             ScriptedRandom random(c.draws);
             const Question q = ArithmeticQuestion(random, c.qIndex, 0, vertical);
             EXPECT_EQ(q.text, vertical ? c.vertical : c.horizontal);
@@ -77,13 +76,16 @@ TEST(ArithmeticQuestion, higherLevelsAddTheSelectedSpanForEveryLaterPass)
         int answer;
     };
     const Case cases[] = {
-        // Only the first pass's draws count; later passes add the span of the selected level.
-        { Addition, 1, { ForDraw(5, 80), ForDraw(0, 80), 0.9F, 0.9F }, "85 + 80 =", 165 },
-        { Subtraction, 1, { ForDraw(90, 90), ForDraw(3, 90), 0.1F, 0.1F }, "180 - 93 =", 87 },
-        { Addition, 2, { ForDraw(900, 900), ForDraw(0, 900), 0.5F, 0.5F, 0.5F, 0.5F },
-                "2700 + 1800 =", 4500 },
-        { Multiplication, 1, { ForDraw(10, 10), ForDraw(20, 20) }, "20 x 10 =", 200 },
-        { Division, 2, { ForDraw(20, 20), ForDraw(20, 20) }, "400 / 20 =", 20 },
+            // Only the first pass's draws count; later passes add the span of the selected level.
+            {Addition, 1, {ForDraw(5, 80), ForDraw(0, 80), 0.9F, 0.9F}, "85 + 80 =", 165},
+            {Subtraction, 1, {ForDraw(90, 90), ForDraw(3, 90), 0.1F, 0.1F}, "180 - 93 =", 87},
+            {Addition,
+             2,
+             {ForDraw(900, 900), ForDraw(0, 900), 0.5F, 0.5F, 0.5F, 0.5F},
+             "2700 + 1800 =",
+             4500},
+            {Multiplication, 1, {ForDraw(10, 10), ForDraw(20, 20)}, "20 x 10 =", 200},
+            {Division, 2, {ForDraw(20, 20), ForDraw(20, 20)}, "400 / 20 =", 20},
     };
     for (const Case &c : cases) {
         ScriptedRandom random(c.draws);
@@ -131,18 +133,12 @@ TEST(ArithmeticQuestion, operandsAndAnswersStayInTheirRanges)
     // Shown numbers: Subtraction shows the larger first, Multiplication b before a, Division
     // the dividend and the divisor.
     const Range ranges[] = {
-        { Addition, 0, 1, 20, 1, 20 },
-        { Addition, 1, 80, 160, 80, 160 },
-        { Addition, 2, 1800, 2700, 1800, 2700 },
-        { Subtraction, 0, 1, 20, 1, 20 },
-        { Subtraction, 1, 90, 180, 90, 180 },
-        { Subtraction, 2, 1800, 2700, 1800, 2700 },
-        { Multiplication, 0, 1, 10, 1, 10 },
-        { Multiplication, 1, 1, 20, 1, 10 },
-        { Multiplication, 2, 1, 20, 1, 20 },
-        { Division, 0, 1, 100, 1, 10 },
-        { Division, 1, 1, 200, 1, 10 },
-        { Division, 2, 1, 400, 1, 20 },
+            {Addition, 0, 1, 20, 1, 20},           {Addition, 1, 80, 160, 80, 160},
+            {Addition, 2, 1800, 2700, 1800, 2700}, {Subtraction, 0, 1, 20, 1, 20},
+            {Subtraction, 1, 90, 180, 90, 180},    {Subtraction, 2, 1800, 2700, 1800, 2700},
+            {Multiplication, 0, 1, 10, 1, 10},     {Multiplication, 1, 1, 20, 1, 10},
+            {Multiplication, 2, 1, 20, 1, 20},     {Division, 0, 1, 100, 1, 10},
+            {Division, 1, 1, 200, 1, 10},          {Division, 2, 1, 400, 1, 20},
     };
     ProcessRandom random;
     for (const Range &range : ranges) {
@@ -151,23 +147,34 @@ TEST(ArithmeticQuestion, operandsAndAnswersStayInTheirRanges)
         for (int i = 0; i < 20000; ++i) {
             const Question q = ArithmeticQuestion(random, range.qIndex, range.level, false);
             const auto [first, second] = ShownNumbers(q.text);
-            lowest = std::min({ lowest, first, second });
-            highest = std::max({ highest, first, second });
+            lowest = std::min({lowest, first, second});
+            highest = std::max({highest, first, second});
             ASSERT_GE(first, range.firstLow) << q.text;
             ASSERT_LE(first, range.firstHigh) << q.text;
             ASSERT_GE(second, range.secondLow) << q.text;
             ASSERT_LE(second, range.secondHigh) << q.text;
             const int answer = IntegerAnswer(q);
             switch (range.qIndex) {
-            case Addition: ASSERT_EQ(answer, first + second); break;
-            case Subtraction: ASSERT_GE(first, second); ASSERT_EQ(answer, first - second); break;
-            case Multiplication: ASSERT_EQ(answer, first * second); break;
-            default: ASSERT_EQ(answer * second, first); break;
+            case Addition:
+                ASSERT_EQ(answer, first + second);
+                break;
+            case Subtraction:
+                ASSERT_GE(first, second);
+                ASSERT_EQ(answer, first - second);
+                break;
+            case Multiplication:
+                ASSERT_EQ(answer, first * second);
+                break;
+            default:
+                ASSERT_EQ(answer * second, first);
+                break;
             }
         }
         // Both ends of the ranges are reached, not just approached.
-        EXPECT_EQ(lowest, std::min(range.firstLow, range.secondLow)) << range.qIndex << "/" << range.level;
-        EXPECT_EQ(highest, std::max(range.firstHigh, range.secondHigh)) << range.qIndex << "/" << range.level;
+        EXPECT_EQ(lowest, std::min(range.firstLow, range.secondLow))
+                << range.qIndex << "/" << range.level;
+        EXPECT_EQ(highest, std::max(range.firstHigh, range.secondHigh))
+                << range.qIndex << "/" << range.level;
     }
 }
 

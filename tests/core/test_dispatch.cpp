@@ -1,9 +1,7 @@
 #include "ScriptedRandom.h"
-
 #include "core/QuestionDispatch.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 
 using namespace sumwright;
@@ -13,7 +11,7 @@ namespace {
 // Step 3, first letter E, on Easy.
 std::vector<float> LetterDrawsForE()
 {
-    return { ForDraw(2, 3, 0), ForDraw(4, 13, 0) };
+    return {ForDraw(2, 3, 0), ForDraw(4, 13, 0)};
 }
 
 // The process generator with a clock that never moves: every re-seed reads the same tick.
@@ -30,25 +28,25 @@ public:
 TEST(DispatchQuestion, setsTheFontByTypeAndKeepsTheLastArithmeticAlignment)
 {
     QuestionLabel label;
-    Answer answer = std::int16_t { 0 };
+    Answer answer = std::int16_t {0};
 
-    ScriptedRandom vertical({ ForDraw(12, 20), ForDraw(7, 20) });
-    DispatchQuestion({ 0, 0, 0 }, true, vertical, label, answer);
+    ScriptedRandom vertical({ForDraw(12, 20), ForDraw(7, 20)});
+    DispatchQuestion({0, 0, 0}, true, vertical, label, answer);
     EXPECT_EQ(label.caption, "   12\r\n + 7");
     EXPECT_EQ(label.fontSize, 48);
     EXPECT_EQ(label.alignment, Alignment::Centre);
-    EXPECT_EQ(answer, Answer { std::int16_t { 19 } });
+    EXPECT_EQ(answer, Answer {std::int16_t {19}});
 
     // A series question after a vertical test: 14 points, still centred, bVertical ignored.
     ScriptedRandom series(LetterDrawsForE());
-    DispatchQuestion({ 1, 1, 0 }, false, series, label, answer);
+    DispatchQuestion({1, 1, 0}, false, series, label, answer);
     EXPECT_EQ(label.caption, "E,  H,  K,  N,  ?");
     EXPECT_EQ(label.fontSize, 14);
     EXPECT_EQ(label.alignment, Alignment::Centre);
-    EXPECT_EQ(answer, Answer { std::string("Q") });
+    EXPECT_EQ(answer, Answer {std::string("Q")});
 
-    ScriptedRandom horizontal({ ForDraw(3, 10), ForDraw(7, 10) });
-    DispatchQuestion({ 0, 3, 0 }, false, horizontal, label, answer);
+    ScriptedRandom horizontal({ForDraw(3, 10), ForDraw(7, 10)});
+    DispatchQuestion({0, 3, 0}, false, horizontal, label, answer);
     EXPECT_EQ(label.caption, "21 / 3 =");
     EXPECT_EQ(label.fontSize, 48);
     EXPECT_EQ(label.alignment, Alignment::Left);
@@ -56,7 +54,7 @@ TEST(DispatchQuestion, setsTheFontByTypeAndKeepsTheLastArithmeticAlignment)
 
 TEST(DispatchQuestion, aTypeOrKindWithoutGeneratorChangesNeitherCaptionNorAnswer)
 {
-    const QuestionSelection selections[] = { { 2, 0, 0 }, { 1, 3, 0 }, { 0, 4, 1 }, { -1, 0, 0 } };
+    const QuestionSelection selections[] = {{2, 0, 0}, {1, 3, 0}, {0, 4, 1}, {-1, 0, 0}};
     for (const QuestionSelection &selection : selections) {
         QuestionLabel label;
         label.caption = "before";
@@ -66,7 +64,7 @@ TEST(DispatchQuestion, aTypeOrKindWithoutGeneratorChangesNeitherCaptionNorAnswer
         DispatchQuestion(selection, true, random, label, answer);
         EXPECT_EQ(label.caption, "before");
         EXPECT_EQ(label.alignment, Alignment::Centre);
-        EXPECT_EQ(answer, Answer { std::string("X") });
+        EXPECT_EQ(answer, Answer {std::string("X")});
         EXPECT_EQ(random.draws + random.reseeds, 0);
     }
 }
@@ -79,7 +77,8 @@ TEST(DispatchQuestion, seriesBeforeAnyArithmeticRepeatInEveryProcess)
         Answer answer;
         std::vector<std::string> texts;
         for (int i = 0; i < 10; ++i) {
-            DispatchQuestion({ 1, static_cast<std::int16_t>(i % 3), 2 }, false, random, label, answer);
+            DispatchQuestion({1, static_cast<std::int16_t>(i % 3), 2}, false, random, label,
+                             answer);
             texts.push_back(label.caption);
         }
         return texts;
@@ -95,7 +94,7 @@ TEST(DispatchQuestion, arithmeticQuestionsInOneClockTickDiffer)
     for (int i = 0; i < 20; ++i) {
         QuestionLabel label;
         Answer answer;
-        DispatchQuestion({ 0, 2, 2 }, false, random, label, answer);
+        DispatchQuestion({0, 2, 2}, false, random, label, answer);
         texts.insert(label.caption);
     }
     EXPECT_GT(texts.size(), 10U);

@@ -1,10 +1,8 @@
 #include "ScriptedRandom.h"
-
 #include "core/Random.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <map>
 #include <set>
 
@@ -13,8 +11,8 @@ using namespace sumwright;
 TEST(RoundHalfEven, tiesGoToTheEvenNeighbour)
 {
     const std::pair<double, long> cases[] = {
-        { 0.5, 0 }, { 1.5, 2 }, { 2.5, 2 }, { 19.5, 20 }, { 0.49, 0 }, { 0.51, 1 }, { -0.5, 0 },
-        { -1.5, -2 }, { 3.0, 3 },
+            {0.5, 0},  {1.5, 2},  {2.5, 2},   {19.5, 20}, {0.49, 0},
+            {0.51, 1}, {-0.5, 0}, {-1.5, -2}, {3.0, 3},
     };
     for (const auto &[x, expected] : cases)
         EXPECT_EQ(RoundHalfEven(x), expected) << x;
@@ -29,17 +27,17 @@ TEST(DrawInteger, roundsTheSinglePrecisionProduct)
         int expected;
     };
     const Case cases[] = {
-        { 0.5F, 1, 0, 0 }, // exactly one half: even neighbour
-        { 0.5F + 1.0F / 16777216.0F, 1, 0, 1 },
-        { 0.25F, 10, 0, 2 }, // 2.5 rounds to 2
-        { 0.35F, 10, 0, 4 }, // 3.5 in single precision rounds to 4
-        { 0.0F, 20, 1, 1 },
-        { 0.999999F, 20, 1, 21 },
-        // 900 r is 169.4999993 in double, but exactly 169.5 once rounded to a float: 170.
-        { 3159709.0F / 16777216.0F, 900, 0, 170 },
+            {0.5F, 1, 0, 0}, // exactly one half: even neighbour
+            {0.5F + 1.0F / 16777216.0F, 1, 0, 1},
+            {0.25F, 10, 0, 2}, // 2.5 rounds to 2
+            {0.35F, 10, 0, 4}, // 3.5 in single precision rounds to 4
+            {0.0F, 20, 1, 1},
+            {0.999999F, 20, 1, 21},
+            // 900 r is 169.4999993 in double, but exactly 169.5 once rounded to a float: 170.
+            {3159709.0F / 16777216.0F, 900, 0, 170},
     };
     for (const Case &c : cases) {
-        ScriptedRandom random({ c.r });
+        ScriptedRandom random({c.r});
         EXPECT_EQ(DrawInteger(random, c.k, c.m), c.expected) << c.r << " * " << c.k << " + " << c.m;
     }
 }
@@ -71,7 +69,7 @@ TEST(ProcessRandom, reseedsWithinOneClockTickStillDiffer)
     std::set<std::vector<float>> seen;
     for (int question = 0; question < 50; ++question) {
         random.ReseedWith(sameTick);
-        seen.insert({ random.NextRandom(), random.NextRandom() });
+        seen.insert({random.NextRandom(), random.NextRandom()});
     }
     EXPECT_EQ(seen.size(), 50U);
 }

@@ -1,15 +1,14 @@
 #include "core/ResultReport.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
 using namespace sumwright;
 
 TEST(ReportLines, areLaidOutByteForByte)
 {
-    const TestOutcome outcome { 125.0 / SecondsPerDay, 25, 3 };
+    const TestOutcome outcome {125.0 / SecondsPerDay, 25, 3};
     const auto lines = ReportLines(outcome);
     EXPECT_EQ(lines[0], "Total Questions:                           25");
     EXPECT_EQ(lines[1], "Wrong Answered:                       \t3");
@@ -21,8 +20,8 @@ TEST(ReportLines, areLaidOutByteForByte)
 TEST(SecondsText, hasAtLeastTwoDigits)
 {
     const std::pair<double, const char *> cases[] = {
-        { 0, "00" }, { 1, "01" }, { 7, "07" }, { 59, "59" }, { 123, "123" }, { 3600, "3600" },
-        { 86400, "86400" }, { -5, "-05" }, { -125, "-125" },
+            {0, "00"},      {1, "01"},        {7, "07"},   {59, "59"},     {123, "123"},
+            {3600, "3600"}, {86400, "86400"}, {-5, "-05"}, {-125, "-125"},
     };
     for (const auto &[seconds, text] : cases)
         EXPECT_EQ(SecondsText(seconds / SecondsPerDay), text) << seconds;
@@ -30,9 +29,9 @@ TEST(SecondsText, hasAtLeastTwoDigits)
 
 TEST(SecondsText, survivesSpansNoClockProduces)
 {
-    for (const double span : { std::numeric_limits<double>::quiet_NaN(),
-                 std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
-                 1e300, -1e300 }) {
+    for (const double span :
+         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+          -std::numeric_limits<double>::infinity(), 1e300, -1e300}) {
         const std::string text = SecondsText(span);
         EXPECT_FALSE(text.empty());
         EXPECT_LT(text.size(), 20U);

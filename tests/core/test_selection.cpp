@@ -1,7 +1,6 @@
 #include "core/QuestionSelection.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 #include <stdexcept>
 
@@ -15,12 +14,12 @@ TEST(TestTitle, joinsTheButtonTagAndTheLevelTag)
         const char *title;
     };
     const Case cases[] = {
-        { 0, 0, 0, "Addition [Easy Mode]" },
-        { 0, 3, 0, "Division [Easy Mode]" },
-        { 0, 2, 2, "Multiplication [Hard Mode]" },
-        { 1, 2, 1, "Alpha Numeric Series [Medium Mode]" },
-        { 1, 2, 2, "Alpha Numeric Series [Hard Mode]" },
-        { 1, 0, 1, "Number Series [Medium Mode]" },
+            {0, 0, 0, "Addition [Easy Mode]"},
+            {0, 3, 0, "Division [Easy Mode]"},
+            {0, 2, 2, "Multiplication [Hard Mode]"},
+            {1, 2, 1, "Alpha Numeric Series [Medium Mode]"},
+            {1, 2, 2, "Alpha Numeric Series [Hard Mode]"},
+            {1, 0, 1, "Number Series [Medium Mode]"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(TestTitle(c.qType, c.qIndex, LevelTag(c.level)), c.title);

@@ -1,9 +1,7 @@
 #include "ScriptedRandom.h"
-
 #include "core/SeriesQuestions.h"
 
 #include <gtest/gtest.h>
-
 #include <map>
 #include <regex>
 
@@ -19,7 +17,8 @@ struct Example
     Answer answer;
 };
 
-void ExpectExamples(Question (*generator)(RandomSource &, int), const std::vector<Example> &examples)
+void ExpectExamples(Question (*generator)(RandomSource &, int),
+                    const std::vector<Example> &examples)
 {
     for (const Example &e : examples) {
         ScriptedRandom random(e.draws);
@@ -36,8 +35,8 @@ void ExpectExamples(Question (*generator)(RandomSource &, int), const std::vecto
 std::vector<float> NumberDraws(int level, int step, int factor, int offset, int descending = -1)
 {
     const int span = level == 0 ? 4 : level == 1 ? 9 : 19;
-    std::vector<float> draws = { ForDraw(step, span, 1), ForDraw(factor, span + 1, 1),
-        ForDraw(offset, span + 1, 0) };
+    std::vector<float> draws
+            = {ForDraw(step, span, 1), ForDraw(factor, span + 1, 1), ForDraw(offset, span + 1, 0)};
     if (descending >= 0)
         draws.push_back(Coin(descending == 1));
     return draws;
@@ -47,8 +46,9 @@ std::vector<float> NumberDraws(int level, int step, int factor, int offset, int 
 std::vector<float> LetterDraws(int level, int step, int first, int descending = -1)
 {
     const int span = 25 - 4 * step;
-    std::vector<float> draws = { ForDraw(step - 1, level == 2 ? 4 : 3, 0),
-        level == 0 ? ForDraw(first - 65, span, 0) : ForDraw(first - 64, span, 1) };
+    std::vector<float> draws
+            = {ForDraw(step - 1, level == 2 ? 4 : 3, 0),
+               level == 0 ? ForDraw(first - 65, span, 0) : ForDraw(first - 64, span, 1)};
     if (descending >= 0)
         draws.push_back(Coin(descending == 1));
     return draws;
@@ -65,47 +65,48 @@ std::vector<float> Join(std::vector<float> a, const std::vector<float> &b, float
 
 TEST(NumberSeries, reproducesTheWorkedExamples)
 {
-    ExpectExamples(NumberSeriesQuestion,
+    ExpectExamples(
+            NumberSeriesQuestion,
             {
-                    { 0, NumberDraws(0, 3, 2, 4), "10,  13,  16,  19,  ?", std::int16_t { 22 } },
-                    { 1, NumberDraws(1, 7, 5, 3, 1), "66,  59,  52,  45,  ?", std::int16_t { 38 } },
-                    { 2, NumberDraws(2, 17, 12, 9, 0), "213,  230,  247,  264,  ?",
-                            std::int16_t { 281 } },
-                    { 1, NumberDraws(1, 1, 1, 0, 0), "1,  2,  3,  4,  ?", std::int16_t { 5 } },
-                    { 2, NumberDraws(2, 1, 1, 0, 1), "5,  4,  3,  2,  ?", std::int16_t { 1 } },
-                    { 2, NumberDraws(2, 20, 21, 20, 0), "440,  460,  480,  500,  ?",
-                            std::int16_t { 520 } },
-                    { 2, NumberDraws(2, 20, 21, 20, 1), "520,  500,  480,  460,  ?",
-                            std::int16_t { 440 } },
+                    {0, NumberDraws(0, 3, 2, 4), "10,  13,  16,  19,  ?", std::int16_t {22}},
+                    {1, NumberDraws(1, 7, 5, 3, 1), "66,  59,  52,  45,  ?", std::int16_t {38}},
+                    {2, NumberDraws(2, 17, 12, 9, 0), "213,  230,  247,  264,  ?",
+                     std::int16_t {281}},
+                    {1, NumberDraws(1, 1, 1, 0, 0), "1,  2,  3,  4,  ?", std::int16_t {5}},
+                    {2, NumberDraws(2, 1, 1, 0, 1), "5,  4,  3,  2,  ?", std::int16_t {1}},
+                    {2, NumberDraws(2, 20, 21, 20, 0), "440,  460,  480,  500,  ?",
+                     std::int16_t {520}},
+                    {2, NumberDraws(2, 20, 21, 20, 1), "520,  500,  480,  460,  ?",
+                     std::int16_t {440}},
             });
 }
 
 TEST(AlphabetSeries, reproducesTheWorkedExamples)
 {
     ExpectExamples(AlphabetSeriesQuestion,
-            {
-                    { 0, LetterDraws(0, 3, 69), "E,  H,  K,  N,  ?", std::string("Q") },
-                    { 1, LetterDraws(1, 4, 74), "J,  N,  R,  V,  ?", std::string("Z") },
-                    { 2, LetterDraws(2, 5, 66, 1), "Q,  L,  G,  ?", std::string("B") },
-                    { 2, LetterDraws(2, 5, 66, 0), "B,  G,  L,  ?", std::string("Q") },
-                    { 0, LetterDraws(0, 1, 65), "A,  B,  C,  D,  ?", std::string("E") },
-                    { 2, LetterDraws(2, 1, 65, 1), "D,  C,  B,  ?", std::string("A") },
-            });
+                   {
+                           {0, LetterDraws(0, 3, 69), "E,  H,  K,  N,  ?", std::string("Q")},
+                           {1, LetterDraws(1, 4, 74), "J,  N,  R,  V,  ?", std::string("Z")},
+                           {2, LetterDraws(2, 5, 66, 1), "Q,  L,  G,  ?", std::string("B")},
+                           {2, LetterDraws(2, 5, 66, 0), "B,  G,  L,  ?", std::string("Q")},
+                           {0, LetterDraws(0, 1, 65), "A,  B,  C,  D,  ?", std::string("E")},
+                           {2, LetterDraws(2, 1, 65, 1), "D,  C,  B,  ?", std::string("A")},
+                   });
 }
 
 TEST(AlphaNumericSeries, reproducesTheWorkedExamples)
 {
-    const auto easy = [](float lead) {
-        return Join(NumberDraws(0, 2, 3, 1), LetterDraws(0, 2, 67), lead);
-    };
-    ExpectExamples(AlphaNumericSeriesQuestion,
+    const auto easy
+            = [](float lead) { return Join(NumberDraws(0, 2, 3, 1), LetterDraws(0, 2, 67), lead); };
+    ExpectExamples(
+            AlphaNumericSeriesQuestion,
             {
-                    { 0, easy(Coin(true)), "C,  7,  E,  9,  G,  11,  ?", std::string("I") },
-                    { 0, easy(Coin(false)), "7,  C,  9,  E,  11,  G,  ?", std::string("13") },
-                    { 1, Join(NumberDraws(1, 4, 6, 5, 1), LetterDraws(1, 1, 80), Coin(false)),
-                            "45,  P,  41,  Q,  37,  R,  ?", std::string("33") },
-                    { 2, Join(NumberDraws(2, 15, 8, 11, 0), LetterDraws(2, 3, 70, 1), Coin(true)),
-                            "O,  131,  L,  146,  I,  161,  ?", std::string("F") },
+                    {0, easy(Coin(true)), "C,  7,  E,  9,  G,  11,  ?", std::string("I")},
+                    {0, easy(Coin(false)), "7,  C,  9,  E,  11,  G,  ?", std::string("13")},
+                    {1, Join(NumberDraws(1, 4, 6, 5, 1), LetterDraws(1, 1, 80), Coin(false)),
+                     "45,  P,  41,  Q,  37,  R,  ?", std::string("33")},
+                    {2, Join(NumberDraws(2, 15, 8, 11, 0), LetterDraws(2, 3, 70, 1), Coin(true)),
+                     "O,  131,  L,  146,  I,  161,  ?", std::string("F")},
             });
 }
 
@@ -117,9 +118,9 @@ TEST(SeriesQuestions, consumeExactlyTheirDraws)
         int draws[3];
     };
     const Case cases[] = {
-        { NumberSeriesQuestion, { 3, 4, 4 } },
-        { AlphabetSeriesQuestion, { 2, 2, 3 } },
-        { AlphaNumericSeriesQuestion, { 6, 7, 8 } },
+            {NumberSeriesQuestion, {3, 4, 4}},
+            {AlphabetSeriesQuestion, {2, 2, 3}},
+            {AlphaNumericSeriesQuestion, {6, 7, 8}},
     };
     for (const Case &c : cases) {
         for (int level = 0; level < 3; ++level) {
@@ -134,8 +135,8 @@ TEST(SeriesQuestions, consumeExactlyTheirDraws)
 
 TEST(NumberSeries, termsStayInRangeAndBothDirectionsOccur)
 {
-    const int firstHigh[] = { 35, 120, 440 };
-    const int largest[] = { 55, 160, 520 };
+    const int firstHigh[] = {35, 120, 440};
+    const int largest[] = {55, 160, 520};
     ProcessRandom random;
     for (int level = 0; level < 3; ++level) {
         int descending = 0;
@@ -162,9 +163,9 @@ TEST(NumberSeries, termsStayInRangeAndBothDirectionsOccur)
 TEST(AlphabetSeries, lettersStayCapitalsAndHardNeverReachesZ)
 {
     const std::regex shape[] = {
-        std::regex("[A-Y],  [A-Y],  [A-Y],  [A-Y],  \\?"),
-        std::regex("[A-Y],  [A-Y],  [A-Y],  [A-Y],  \\?"),
-        std::regex("[A-Y],  [A-Y],  [A-Y],  \\?"),
+            std::regex("[A-Y],  [A-Y],  [A-Y],  [A-Y],  \\?"),
+            std::regex("[A-Y],  [A-Y],  [A-Y],  [A-Y],  \\?"),
+            std::regex("[A-Y],  [A-Y],  [A-Y],  \\?"),
     };
     ProcessRandom random;
     for (int level = 0; level < 3; ++level) {
