@@ -157,6 +157,9 @@ void MainWindow::buildControls(QWidget *client)
     auto *label = make<QLabel>(client, QStringLiteral("Label1"), QStringLiteral("Number of Questions:"));
     label->setGeometry(twips(480, 960, 3255, 375));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Screen readers announce the count box with this label; the caption has no access key,
+    // so the buddy adds no shortcut.
+    label->setBuddy(m_count);
 
     placeRule(make<Rule>(client, QStringLiteral("Line1"), Qt::black, 2), 240, 9600, 840, 2);
     placeRule(make<Rule>(client, QStringLiteral("Line2"), Qt::black, 2), 240, 9600, 1560, 2);

@@ -78,7 +78,9 @@ void QuestionWindow::buildControls(QWidget *page)
     setBackground(m_title, WindowColour);
     setTextColour(m_title, QColor(255, 128, 0));
     m_question->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_question->setAccessibleName(QStringLiteral("Question"));
+    // The name stays the question text itself, so a screen reader reads out every new question;
+    // a fixed name would hide it.
+    m_question->setAccessibleDescription(QStringLiteral("Question"));
 
     // A rebuilt window shows "Horizontal mode" marked; the layout it applies must agree.
     m_session.bVertical = false;

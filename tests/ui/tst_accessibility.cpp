@@ -1,0 +1,297 @@
+// What a screen reader finds in the windows: every control it can land on has a name, and each
+// new question is announced.
+
+#include "core/Answer.h"
+#include "core/DateTime.h"
+#include "core/Random.h"
+#include "ui/AboutProductWindow.h"
+#include "ui/AboutProgrammerWindow.h"
+#include "ui/Forms.h"
+#include "ui/MainWindow.h"
+#include "ui/QuestionWindow.h"
+#include "ui/ResultWindow.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+
+
+namespace {
+
+class FixedClock final : public sumwright::Clock
+{
+public:
+    [[nodiscard]] sumwright::DateTime Now() const override { return m_now; }
+    void advance(int seconds) { m_now += seconds / sumwright::SecondsPerDay; }
+
+private:
+    sumwright::DateTime m_now = sumwright::ToDateTime(2024, 3, 14, 9, 30, 0);
+};
+
+// The roles a user reaches or reads; containers, rules and the window's own client area are
+// skipped, a screen reader passes through them.
+bool needsName(QAccessible::Role role)
+{
+    switch (role) {
+    case QAccessible::PushButton:
+    case QAccessible::RadioButton:
+    case QAccessible::CheckBox:
+    case QAccessible::ComboBox:
+    case QAccessible::EditableText:
+    case QAccessible::StaticText:
+    case QAccessible::Graphic:
+    case QAccessible::Link:
+    case QAccessible::MenuItem:
+    case QAccessible::Grouping:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString describe(QAccessibleInterface *iface)
+{
+    const QObject *object = iface->object();
+    QString name = object ? object->objectName() : QString();
+    if (name.isEmpty() && object)
+        name = QString::fromLatin1(object->metaObject()->className());
+    return QStringLiteral("%1 (role 0x%2)").arg(name).arg(int(iface->role()), 0, 16);
+}
+
+// Walks the visible tree below iface and lists every control without a name.
+void collectNameless(QAccessibleInterface *iface, QStringList &nameless, int &visited)
+{
+    if (!iface || iface->state().invisible)
+        return;
+    if (needsName(iface->role())) {
+        ++visited;
+        if (iface->text(QAccessible::Name).trimmed().isEmpty())
+            nameless << describe(iface);
+    }
+    for (int i = 0; i < iface->childCount(); ++i)
+        collectNameless(iface->child(i), nameless, visited);
+}
+
+// Menus are popups: their items are walked whether or not the menu is open.
+void collectNamelessMenuItems(QMenu *menu, QStringList &nameless, int &visited)
+{
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(menu);
+    for (int i = 0; i < iface->childCount(); ++i) {
+        QAccessibleInterface *item = iface->child(i);
+        if (item->role() == QAccessible::Separator)
+            continue;
+        ++visited;
+        if (item->text(QAccessible::Name).trimmed().isEmpty())
+            nameless << QStringLiteral("item %1 of %2").arg(i).arg(menu->objectName());
+    }
+}
+
+} // namespace
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void everyControlHasAName_data();
+    void everyControlHasAName();
+    void namesFollowCaptions_data();
+    void namesFollowCaptions();
+    void boxesAreLabelled_data();
+    void boxesAreLabelled();
+    void eachQuestionIsAnnounced();
+
+private:
+    QWidget *prepare(const QString &window);
+    void pressStart();
+
+    sumwright::ProcessRandom m_random;
+    FixedClock m_clock;
+    std::unique_ptr<Forms> m_forms;
+};
+
+void TestAccessibility::init()
+{
+    m_forms = std::make_unique<Forms>(m_random, m_clock);
+    m_forms->setProgramEnder([] {});
+}
+
+void TestAccessibility::cleanup()
+{
+    m_forms.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Presses "Start Test" the way a screen reader does, through the button's accessible action.
+void TestAccessibility::pressStart()
+{
+    auto *start = m_forms->frmInput().findChild<QWidget *>(QStringLiteral("cmdStart"));
+    QVERIFY(start);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(start);
+    QVERIFY(iface && iface->actionInterface());
+    iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    // The press is animated: the click follows a moment later.
+    QTRY_VERIFY(m_forms->frmInput().isTestRunning());
+}
+
+QWidget *TestAccessibility::prepare(const QString &window)
+{
+    QWidget *shown = nullptr;
+    if (window == QLatin1String("main")) {
+        shown = &m_forms->frmMain();
+    } else if (window.startsWith(QLatin1String("question"))) {
+        (void)m_forms->frmMain();
+        shown = &m_forms->frmInput();
+    } else if (window == QLatin1String("result")) {
+        ResultWindow &result = m_forms->frmResult();
+        result.iTotalQuestions = 25;
+        result.iWrongAnswered = 3;
+        result.CountTime = 95 / sumwright::SecondsPerDay;
+        result.ShowResult();
+        shown = &result;
+    } else if (window == QLatin1String("about product")) {
+        shown = &m_forms->frmAboutProduct();
+    } else if (window == QLatin1String("about programmer")) {
+        shown = &m_forms->frmAboutProgrammer();
+    }
+    if (!shown)
+        return nullptr;
+    shown->show();
+    if (!QTest::qWaitForWindowExposed(shown))
+        return nullptr;
+    if (window == QLatin1String("question view"))
+        pressStart();
+    return shown;
+}
+
+void TestAccessibility::everyControlHasAName_data()
+{
+    QTest::addColumn<QString>("window");
+    // The least number of named controls each view must show; guards against a walk that
+    // silently sees nothing.
+    QTest::addColumn<int>("atLeast");
+    QTest::newRow("main window") << "main" << 14;
+    QTest::newRow("question window, selection view") << "question selection" << 5;
+    QTest::newRow("question window, question view") << "question view" << 6;
+    QTest::newRow("result window") << "result" << 5;
+    QTest::newRow("about product") << "about product" << 5;
+    QTest::newRow("about programmer") << "about programmer" << 7;
+}
+
+void TestAccessibility::everyControlHasAName()
+{
+    QFETCH(QString, window);
+    QFETCH(int, atLeast);
+    QWidget *shown = prepare(window);
+    QVERIFY(shown);
+
+    QStringList nameless;
+    int visited = 0;
+    collectNameless(QAccessible::queryAccessibleInterface(shown), nameless, visited);
+    for (QMenu *menu : shown->findChildren<QMenu *>())
+        collectNamelessMenuItems(menu, nameless, visited);
+
+    QVERIFY2(nameless.isEmpty(), qPrintable(QStringLiteral("without a name: ") + nameless.join(QStringLiteral(", "))));
+    QVERIFY2(visited >= atLeast, qPrintable(QStringLiteral("only %1 controls seen").arg(visited)));
+}
+
+// A screen reader says the caption without the access-key ampersand; a box takes the name of
+// the label that describes it.
+void TestAccessibility::namesFollowCaptions_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("level option") << "main" << "Options(1)" << "Medium";
+    QTest::newRow("operation button") << "main" << "cmdMath(3)" << "Division";
+    QTest::newRow("access key dropped") << "main" << "cmdSeries(0)" << "Number Series";
+    QTest::newRow("exit button") << "main" << "cmdExit" << "Exit";
+    QTest::newRow("mode option") << "question selection" << "optMode(1)" << "Vertical mode";
+    QTest::newRow("start button") << "question selection" << "cmdStart" << "Start Test";
+    QTest::newRow("mode frame") << "question selection" << "Frame2" << "Select Mode";
+    QTest::newRow("answer box") << "question view" << "txtAnswer" << "Answer";
+    QTest::newRow("end button") << "question view" << "cmdEndTest" << "End Test";
+    QTest::newRow("result close") << "result" << "cmdClose" << "Close";
+}
+
+void TestAccessibility::namesFollowCaptions()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QWidget *shown = prepare(window);
+    QVERIFY(shown);
+    QWidget *widget = nullptr;
+    for (QWidget *candidate : shown->findChildren<QWidget *>(control)) {
+        if (candidate->isVisible())
+            widget = candidate;
+    }
+    QVERIFY2(widget, qPrintable(control));
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(iface);
+    QCOMPARE(iface->text(QAccessible::Name), name);
+}
+
+// A box is announced together with the label in front of it. (On Linux Qt names a combo box
+// after its current item and leaves the label to this relation.)
+void TestAccessibility::boxesAreLabelled_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("question count") << "main" << "cbCountQ" << "Label1";
+    QTest::newRow("answer") << "question view" << "txtAnswer" << "Label1";
+}
+
+void TestAccessibility::boxesAreLabelled()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, box);
+    QFETCH(QString, label);
+    QWidget *shown = prepare(window);
+    QVERIFY(shown);
+    auto *boxWidget = shown->findChild<QWidget *>(box);
+    auto *labelWidget = shown->findChild<QWidget *>(label);
+    QVERIFY(boxWidget && labelWidget);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(boxWidget);
+    QVERIFY(iface);
+    QStringList labels;
+    for (const auto &[other, relation] : iface->relations(QAccessible::Label))
+        labels << (other->object() ? other->object()->objectName() : QString());
+    QVERIFY2(labels.contains(label), qPrintable(labels.join(QLatin1Char(','))));
+}
+
+// The question is what the user must hear: the label's name is the question on screen, for
+// every new question (Qt announces a label's name change only when no fixed name hides it), and
+// its description says what the label is for.
+void TestAccessibility::eachQuestionIsAnnounced()
+{
+    QWidget *shown = prepare(QStringLiteral("question view"));
+    QVERIFY(shown);
+    auto *question = shown->findChild<QLabel *>(QStringLiteral("lblQuestion"));
+    auto *answer = shown->findChild<QLineEdit *>(QStringLiteral("txtAnswer"));
+    QVERIFY(question && answer);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(question);
+    QVERIFY(iface);
+    QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("Question"));
+
+    QStringList spoken;
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY(!question->text().isEmpty());
+        QCOMPARE(iface->text(QAccessible::Name), question->text());
+        spoken << iface->text(QAccessible::Name);
+        QTest::keyClicks(answer, QStringLiteral("7"));
+        QTest::keyClick(answer, Qt::Key_Return);
+        QCOMPARE(m_forms->frmInput().session().iAsked, i + 1);
+    }
+    spoken.removeDuplicates();
+    QVERIFY2(spoken.size() > 1, "the same name for every question");
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
