@@ -7,10 +7,13 @@
 #include "core/Random.h"
 #include "ui/Forms.h"
 #include "ui/MainWindow.h"
+#include "ui/QuestionWindow.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -119,6 +122,29 @@ inline void clickOption(const QWidget *window, const QString &name)
         click(option, QPoint(8, option->height() / 2));
 }
 
+// Alt+letter on the focused control. The access key presses its button at once and clicks it
+// a moment later, as the platform animates it; returns the name of the button it pressed, or
+// an empty name, once that click has run.
+inline QString pressAccessKey(const QWidget *window, char letter)
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus) {
+        QTest::qFail("nothing has the keyboard focus", __FILE__, __LINE__);
+        return {};
+    }
+    QTest::keyClick(focus, letter, Qt::AltModifier);
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        if (button->isDown()) {
+            const QString name = button->objectName();
+            const QPointer<QAbstractButton> pressed = button;
+            if (!QTest::qWaitFor([&] { return !pressed || !pressed->isDown(); }))
+                QTest::qFail("the pressed button was never let go", __FILE__, __LINE__);
+            return name;
+        }
+    }
+    return {};
+}
+
 inline void trigger(const QWidget *window, const QString &name)
 {
     if (auto *action = window->findChild<QAction *>(name))
@@ -136,10 +162,13 @@ inline void whileModal(const std::function<void()> &open, const std::function<vo
     QTimer::singleShot(0, &scope, [&] {
         ran = true;
         QWidget *modal = QApplication::activeModalWidget();
-        if (modal)
-            body(modal);
-        else
+        // The user types into it only once the window system has made it the active window.
+        if (!modal)
             QTest::qFail("no modal window on screen", __FILE__, __LINE__);
+        else if (!QTest::qWaitForWindowActive(modal))
+            QTest::qFail("the modal window did not become active", __FILE__, __LINE__);
+        else
+            body(modal);
         if (modal && modal->isVisible())
             modal->hide();
     });
@@ -201,6 +230,21 @@ public:
         main().activateWindow();
         if (!QTest::qWaitForWindowActive(&main()))
             QTest::qFail("the main window did not become active again", __FILE__, __LINE__);
+    }
+
+    // A short arithmetic test from the main window: `answers` empty (so wrong) answers, the
+    // clock moved on by `seconds`, then End Test. The result window is left as the test left it.
+    void takeTest(int answers, int seconds)
+    {
+        uitest::whileModal([&] { uitest::click(&main(), QStringLiteral("cmdMath(0)")); },
+                [&](QWidget *) {
+                    QuestionWindow &input = forms->frmInput();
+                    uitest::click(&input, QStringLiteral("cmdStart"));
+                    for (int n = 0; n < answers; ++n)
+                        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                    clock->advance(seconds);
+                    uitest::click(&input, QStringLiteral("cmdEndTest"));
+                });
     }
 
     std::unique_ptr<sumwright::ProcessRandom> random;

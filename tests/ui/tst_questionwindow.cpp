@@ -1,0 +1,409 @@
+#include "UiTesting.h"
+
+#include "core/Answer.h"
+#include "ui/QuestionWindow.h"
+#include "ui/ResultWindow.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+using namespace uitest;
+
+namespace {
+
+QString expectedLine(const char *prefix, int blanks, bool tab, const QString &value)
+{
+    return QString::fromLatin1(prefix) + QString(blanks, u' ') + (tab ? QStringLiteral("\t") : QString())
+            + value;
+}
+
+QStringList expectedReport(int total, int wrong, const QString &seconds)
+{
+    return { expectedLine("Total Questions:", 27, false, QString::number(total)),
+        expectedLine("Wrong Answered:", 23, true, QString::number(wrong)),
+        expectedLine("Time Taken (in sec.)", 19, true, seconds) };
+}
+
+} // namespace
+
+class TestQuestionWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { m_fx.setUp(); }
+    void cleanup() { m_fx.tearDown(); }
+
+    void wholeTestEndsOnTheLastEnter_data();
+    void wholeTestEndsOnTheLastEnter();
+    void testEndsEarly_data();
+    void testEndsEarly();
+    void enterSubmitsOncePerRelease_data();
+    void enterSubmitsOncePerRelease();
+    void accessKeysActOnlyWhereTheirButtonIsShown_data();
+    void accessKeysActOnlyWhereTheirButtonIsShown();
+    void closeBoxDuringTestReportsAndRebuilds();
+    void closeBoxWhileIdleReportsNothing();
+    void seriesQuestionKeepsLastArithmeticAlignment_data();
+    void seriesQuestionKeepsLastArithmeticAlignment();
+
+private:
+    QuestionWindow &input() { return m_fx.forms->frmInput(); }
+    ResultWindow &result() { return m_fx.forms->frmResult(); }
+    const sumwright::TestSession &session() { return input().session(); }
+    // Opens the question window from a kind button of the main window and runs `body` in it.
+    void inQuestionWindow(const QString &kindButton, const std::function<void()> &body);
+    // Types the expected answer (or a wrong one) into the focused answer box and presses Enter.
+    void answer(bool right, bool lowerCase = false);
+    QStringList reportShown();
+    void closeResult();
+
+    FormsFixture m_fx;
+};
+
+void TestQuestionWindow::inQuestionWindow(const QString &kindButton, const std::function<void()> &body)
+{
+    whileModal([&] { click(&m_fx.main(), kindButton); }, [&](QWidget *) { body(); });
+    m_fx.reactivateMain();
+}
+
+void TestQuestionWindow::answer(bool right, bool lowerCase)
+{
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QCOMPARE(focus, control(&input(), "txtAnswer"));
+    QVERIFY(text(&input(), "txtAnswer").isEmpty());
+    QString typed = QString::fromStdString(sumwright::AnswerText(session().vAnswer));
+    if (!right)
+        typed += u'0'; // a trailing digit never leaves the answer right: 12 becomes 120
+    QTest::keyClicks(focus, lowerCase ? typed.toLower() : typed);
+    QTest::keyClick(focus, Qt::Key_Return);
+}
+
+QStringList TestQuestionWindow::reportShown()
+{
+    if (!m_fx.forms->hasResult() || !result().isVisible())
+        return {};
+    return { text(&result(), "lblTotalQuestions"), text(&result(), "lblWrongAnswered"),
+        text(&result(), "lblTimeTaken") };
+}
+
+void TestQuestionWindow::closeResult()
+{
+    if (m_fx.forms->hasResult())
+        result().hide();
+}
+
+void TestQuestionWindow::wholeTestEndsOnTheLastEnter_data()
+{
+    QTest::addColumn<QString>("kindButton");
+    QTest::addColumn<QString>("levelItem");
+    QTest::addColumn<bool>("lowerCase");
+    QTest::addColumn<QList<int>>("wrongAt");
+    QTest::addColumn<int>("secondsEach");
+    QTest::addColumn<QString>("seconds");
+    QTest::newRow("addition, 3 wrong, 2 min 5 s")
+            << "cmdMath(0)" << "mEasy" << false << QList<int> { 1, 13, 25 } << 5 << "125";
+    QTest::newRow("alphabet series typed in lower case, one hour")
+            << "cmdSeries(1)" << "mHard" << true << QList<int> {} << 144 << "3600";
+    QTest::newRow("division medium, all wrong")
+            << "cmdMath(3)" << "mMedium" << false << QList<int> { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10,
+                       11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25 }
+            << 0 << "00";
+}
+
+void TestQuestionWindow::wholeTestEndsOnTheLastEnter()
+{
+    QFETCH(QString, kindButton);
+    QFETCH(QString, levelItem);
+    QFETCH(bool, lowerCase);
+    QFETCH(QList<int>, wrongAt);
+    QFETCH(int, secondsEach);
+    QFETCH(QString, seconds);
+    trigger(&m_fx.main(), levelItem);
+
+    inQuestionWindow(kindButton, [&] {
+        click(&input(), "cmdStart");
+        for (int n = 1; n <= 25; ++n) {
+            QVERIFY2(input().isVisible() && input().isTestRunning(), qPrintable(QString::number(n)));
+            QCOMPARE(session().iAsked, n - 1);
+            m_fx.clock->advance(secondsEach);
+            answer(!wrongAt.contains(n), lowerCase);
+            if (QTest::currentTestFailed())
+                return;
+            if (n == 24) {
+                // Question 25 is on screen, the test still runs and nothing is reported yet.
+                QVERIFY(input().isTestRunning());
+                QVERIFY(!m_fx.forms->hasResult());
+            }
+        }
+        QVERIFY(!input().isVisible());
+        QVERIFY(!input().isTestRunning());
+    });
+    QCOMPARE(session().iAsked, 25);
+    QCOMPARE(reportShown(), expectedReport(25, int(wrongAt.size()), seconds));
+    closeResult();
+}
+
+void TestQuestionWindow::testEndsEarly_data()
+{
+    QTest::addColumn<int>("answers");
+    QTest::addColumn<QString>("ending"); // a button to click, or "alt+<letter>"
+    QTest::addColumn<bool>("reported");
+    QTest::addColumn<QString>("seconds");
+    QTest::newRow("End Test at once") << 0 << "cmdEndTest" << true << "00";
+    QTest::newRow("End Test after three") << 3 << "cmdEndTest" << true << "09";
+    QTest::newRow("Alt+E after three") << 3 << "alt+e" << true << "09";
+    QTest::newRow("Close after two") << 2 << "cmdClose" << false << "";
+    QTest::newRow("Alt+C after two") << 2 << "alt+c" << false << "";
+}
+
+void TestQuestionWindow::testEndsEarly()
+{
+    QFETCH(int, answers);
+    QFETCH(QString, ending);
+    QFETCH(bool, reported);
+    QFETCH(QString, seconds);
+
+    inQuestionWindow("cmdMath(1)", [&] {
+        click(&input(), "cmdStart");
+        for (int n = 1; n <= answers; ++n) {
+            m_fx.clock->advance(3);
+            answer(n != 2);
+        }
+        QCOMPARE(session().iAsked, answers);
+        if (ending.startsWith(QLatin1String("alt+")))
+            QCOMPARE(pressAccessKey(&input(), ending.back().toLatin1()),
+                    ending.back() == u'e' ? QStringLiteral("cmdEndTest") : QStringLiteral("cmdClose"));
+        else
+            click(&input(), ending);
+        QVERIFY(!input().isVisible());
+        QVERIFY(!input().isTestRunning());
+    });
+    if (reported) {
+        QCOMPARE(reportShown(), expectedReport(answers, answers >= 2 ? 1 : 0, seconds));
+        closeResult();
+        return;
+    }
+    // Close abandons the test: nothing reported, and the next test counts from 0.
+    QVERIFY(!m_fx.forms->hasResult());
+    QCOMPARE(session().iAsked, answers);
+    inQuestionWindow("cmdMath(1)", [&] {
+        QVERIFY(shown(&input(), "Frame2"));
+        QVERIFY(!shown(&input(), "Frame1"));
+        click(&input(), "cmdStart");
+        QCOMPARE(session().iAsked, 0);
+        QCOMPARE(session().iWrong, 0);
+        click(&input(), "cmdClose");
+    });
+    QVERIFY(!m_fx.forms->hasResult());
+}
+
+void TestQuestionWindow::enterSubmitsOncePerRelease_data()
+{
+    // Key events sent to the focused widget: "click:<key>" (press and release),
+    // "press:<key>", "release:<key>", "repeat:<key>" (an auto-repeated release and press).
+    QTest::addColumn<QStringList>("events");
+    QTest::addColumn<int>("submitted");
+    QTest::newRow("Return") << QStringList { "click:Return" } << 1;
+    QTest::newRow("keypad Enter") << QStringList { "click:Enter" } << 1;
+    QTest::newRow("Return twice") << QStringList { "click:Return", "click:Return" } << 2;
+    QTest::newRow("Return held down")
+            << QStringList { "press:Return", "repeat:Return", "repeat:Return", "repeat:Return",
+                   "release:Return" }
+            << 1;
+    QTest::newRow("keypad Enter held down")
+            << QStringList { "press:Enter", "repeat:Enter", "repeat:Enter", "release:Enter" } << 1;
+    QTest::newRow("press alone") << QStringList { "press:Return" } << 0;
+    QTest::newRow("Tab") << QStringList { "click:Tab" } << 0;
+    QTest::newRow("Escape") << QStringList { "click:Escape" } << 0;
+    QTest::newRow("letters and digits") << QStringList { "click:A", "click:7", "click:Space" } << 0;
+}
+
+void TestQuestionWindow::enterSubmitsOncePerRelease()
+{
+    QFETCH(QStringList, events);
+    QFETCH(int, submitted);
+    const QHash<QString, Qt::Key> keys = { { "Return", Qt::Key_Return }, { "Enter", Qt::Key_Enter },
+        { "Tab", Qt::Key_Tab }, { "Escape", Qt::Key_Escape }, { "A", Qt::Key_A },
+        { "7", Qt::Key_7 }, { "Space", Qt::Key_Space } };
+
+    inQuestionWindow("cmdMath(2)", [&] {
+        click(&input(), "cmdStart");
+        QWidget *const answerBox = control(&input(), "txtAnswer");
+        QCOMPARE(QApplication::focusWidget(), answerBox);
+        for (const QString &event : events) {
+            const QString kind = event.section(u':', 0, 0);
+            const Qt::Key key = keys.value(event.section(u':', 1));
+            const Qt::KeyboardModifiers modifiers = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+            QWidget *focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            if (kind == QLatin1String("click")) {
+                QTest::keyClick(focus, key, modifiers);
+            } else if (kind == QLatin1String("press")) {
+                QTest::keyPress(focus, key, modifiers);
+            } else if (kind == QLatin1String("release")) {
+                QTest::keyRelease(focus, key, modifiers);
+            } else {
+                for (const QEvent::Type type : { QEvent::KeyRelease, QEvent::KeyPress }) {
+                    QKeyEvent repeat(type, key, modifiers, QString(), /*autorep*/ true);
+                    QApplication::sendEvent(focus, &repeat);
+                }
+            }
+        }
+        QCOMPARE(session().iAsked, submitted);
+        QCOMPARE(session().iWrong, submitted); // nothing was typed before Enter
+        // No button was pressed on the way: the test runs on in the question view.
+        QVERIFY(input().isVisible());
+        QVERIFY(input().isTestRunning());
+        QVERIFY(shown(&input(), "Frame1"));
+        click(&input(), "cmdClose");
+    });
+    QVERIFY(!m_fx.forms->hasResult());
+}
+
+void TestQuestionWindow::accessKeysActOnlyWhereTheirButtonIsShown_data()
+{
+    QTest::addColumn<bool>("questionView");
+    QTest::addColumn<char>("key");
+    QTest::addColumn<QString>("pressed"); // the button the key presses, if any
+    QTest::addColumn<QString>("outcome"); // "starts", "reports", "closes" or "nothing"
+    QTest::newRow("selection view Alt+S") << false << 's' << "cmdStart" << "starts";
+    QTest::newRow("selection view Alt+E") << false << 'e' << "" << "nothing";
+    QTest::newRow("selection view Alt+C") << false << 'c' << "" << "nothing";
+    QTest::newRow("selection view Escape") << false << '\x1b' << "" << "nothing";
+    QTest::newRow("question view Alt+E") << true << 'e' << "cmdEndTest" << "reports";
+    QTest::newRow("question view Alt+C") << true << 'c' << "cmdClose" << "closes";
+    QTest::newRow("question view Alt+S") << true << 's' << "" << "nothing";
+    QTest::newRow("question view Escape") << true << '\x1b' << "" << "nothing";
+}
+
+void TestQuestionWindow::accessKeysActOnlyWhereTheirButtonIsShown()
+{
+    QFETCH(bool, questionView);
+    QFETCH(char, key);
+    QFETCH(QString, pressed);
+    QFETCH(QString, outcome);
+
+    inQuestionWindow("cmdMath(0)", [&] {
+        if (questionView)
+            click(&input(), "cmdStart");
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        QVERIFY(focus->window() == &input());
+        if (key == '\x1b')
+            QTest::keyClick(focus, Qt::Key_Escape);
+        else
+            QCOMPARE(pressAccessKey(&input(), key), pressed);
+
+        const bool running = outcome == QLatin1String("starts") || (outcome == QLatin1String("nothing") && questionView);
+        QCOMPARE(input().isTestRunning(), running);
+        QCOMPARE(shown(&input(), "Frame1"), running);
+        QCOMPARE(input().isVisible(), running || outcome == QLatin1String("nothing"));
+        if (running)
+            QCOMPARE(QApplication::focusWidget(), control(&input(), "txtAnswer"));
+        if (input().isVisible() && input().isTestRunning())
+            click(&input(), "cmdClose");
+        else if (input().isVisible())
+            input().close();
+    });
+    QCOMPARE(!reportShown().isEmpty(), outcome == QLatin1String("reports"));
+    closeResult();
+}
+
+void TestQuestionWindow::closeBoxDuringTestReportsAndRebuilds()
+{
+    inQuestionWindow("cmdMath(0)", [&] {
+        clickOption(&input(), "optMode(1)");
+        QVERIFY(session().bVertical);
+        click(&input(), "cmdStart");
+        answer(true);
+        answer(false);
+        m_fx.clock->advance(30);
+        QVERIFY(input().close());
+        QVERIFY(!input().isVisible());
+    });
+    QCOMPARE(reportShown(), expectedReport(2, 1, "30"));
+    closeResult();
+    QCOMPARE(session().iAsked, 2);
+    QCOMPARE(session().iWrong, 1);
+
+    // Rebuilt in its first state; the layout it will apply agrees with the marked option.
+    inQuestionWindow("cmdMath(0)", [&] {
+        QVERIFY(shown(&input(), "Frame2"));
+        QVERIFY(!shown(&input(), "Frame1"));
+        QVERIFY(!shown(&input(), "cmdEndTest"));
+        QVERIFY(!shown(&input(), "cmdClose"));
+        QVERIFY(control<QRadioButton>(&input(), "optMode(0)")->isChecked());
+        QVERIFY(!control<QRadioButton>(&input(), "optMode(1)")->isChecked());
+        QCOMPARE(text(&input(), "lblQuestion"), QStringLiteral("2 + 2"));
+        QCOMPARE(text(&input(), "txtAnswer"), QStringLiteral("4"));
+        QVERIFY(!session().bVertical);
+        QCOMPARE(session().iAsked, 2);
+        QVERIFY(input().close());
+    });
+    QVERIFY(reportShown().isEmpty());
+}
+
+void TestQuestionWindow::closeBoxWhileIdleReportsNothing()
+{
+    inQuestionWindow("cmdSeries(0)", [&] { QVERIFY(input().close()); });
+    QVERIFY(!m_fx.forms->hasResult());
+
+    // Also after a finished test, whose result the user has already dismissed.
+    inQuestionWindow("cmdSeries(0)", [&] {
+        click(&input(), "cmdStart");
+        click(&input(), "cmdEndTest");
+    });
+    QVERIFY(!reportShown().isEmpty());
+    closeResult();
+    inQuestionWindow("cmdSeries(0)", [&] { QVERIFY(input().close()); });
+    QVERIFY(reportShown().isEmpty());
+}
+
+void TestQuestionWindow::seriesQuestionKeepsLastArithmeticAlignment_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<bool>("centred");
+    QTest::newRow("after vertical") << "optMode(1)" << true;
+    QTest::newRow("after horizontal") << "optMode(0)" << false;
+}
+
+void TestQuestionWindow::seriesQuestionKeepsLastArithmeticAlignment()
+{
+    QFETCH(QString, mode);
+    QFETCH(bool, centred);
+    const auto question = [this] { return control<QLabel>(&input(), "lblQuestion"); };
+
+    inQuestionWindow("cmdMath(0)", [&] {
+        clickOption(&input(), mode);
+        click(&input(), "cmdStart");
+        QCOMPARE(question()->font().pointSizeF(), 48.0);
+        QCOMPARE(bool(question()->alignment() & Qt::AlignHCenter), centred);
+        const QStringList lines = question()->text().split(u'\n');
+        if (centred) {
+            // "   7" over " + 5": the blanks balance the operator on the second line.
+            QCOMPARE(lines.size(), 2);
+            QVERIFY2(lines[0].startsWith(QLatin1String("   ")) && lines[0].at(3).isDigit(),
+                    qPrintable(lines[0]));
+        } else {
+            QCOMPARE(lines.size(), 1);
+            QVERIFY(question()->text().endsWith(QLatin1String(" =")));
+        }
+        click(&input(), "cmdEndTest");
+    });
+    closeResult();
+
+    inQuestionWindow("cmdSeries(0)", [&] {
+        click(&input(), "cmdStart");
+        QCOMPARE(question()->font().pointSizeF(), 14.0);
+        QCOMPARE(bool(question()->alignment() & Qt::AlignHCenter), centred);
+        QVERIFY(question()->text().endsWith(QLatin1String(",  ?")));
+        click(&input(), "cmdEndTest");
+    });
+    closeResult();
+}
+
+QTEST_MAIN(TestQuestionWindow)
+#include "tst_questionwindow.moc"
