@@ -149,6 +149,10 @@ void MainWindow::buildControls(QWidget *client)
     auto *exit = addButton(QStringLiteral("cmdExit"), "&Exit", LeaveColour,
             twips(6480, 2880, 3015, 1095));
     exit->setPicture(Artwork::Picture::Exit);
+    // "&Exit" on the menu bar claims Alt+E as well. Two owners would make Qt treat the key as
+    // ambiguous and do nothing; as on the desktops this layout comes from, the menu bar wins.
+    // The caption keeps its underline.
+    exit->setShortcut(QKeySequence());
     connect(exit, &QPushButton::clicked, this, [this] {
         Forms::openAddress(addresses::ExitUrl);
         m_forms.endProgram();

@@ -9,6 +9,8 @@
 #include "ui/QuestionWindow.h"
 #include "ui/ResultWindow.h"
 
+#include "UiTesting.h"
+
 #include <QApplication>
 #include <QKeySequence>
 #include <QLabel>
@@ -103,6 +105,7 @@ private slots:
     void wholeTestWithKeysAlone();
     void mainWindowTabOrder();
     void questionWindowTabOrder();
+    void altEIsTheMenuBarsExit();
 
 private:
     MainWindow *showMain();
@@ -316,6 +319,18 @@ void TestKeyboard::questionWindowTabOrder()
     QCOMPARE(question, (QStringList { "txtAnswer", "cmdClose", "cmdEndTest" }));
     QVERIFY(!m_forms->frmInput().isVisible());
     QVERIFY(!m_forms->hasResult());
+}
+
+// The "&Exit" button and the "&Exit" command on the menu bar share Alt+E; the key must still do
+// something, and it is the menu bar's command: the program ends and no address is opened.
+void TestKeyboard::altEIsTheMenuBarsExit()
+{
+    UrlRecorder browser;
+    QVERIFY(showMain());
+    QVERIFY(press(QStringLiteral("Alt+E")));
+    QVERIFY(waitFor([this] { return m_ended > 0; }));
+    QCOMPARE(m_ended, 1);
+    QVERIFY(browser.opened.isEmpty());
 }
 
 QTEST_MAIN(TestKeyboard)
