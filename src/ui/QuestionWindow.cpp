@@ -176,6 +176,12 @@ bool QuestionWindow::eventFilter(QObject *watched, QEvent *event)
                 answerKeyReleased();
             return true;
         }
+        // Alt with a letter is an access key. One that names no shown button (Alt+S during a
+        // test) must not end up in the answer as that letter; AltGr typing carries no Alt.
+        const Qt::KeyboardModifiers modifiers = key->modifiers();
+        if (event->type() == QEvent::KeyPress && modifiers.testFlag(Qt::AltModifier)
+                && !modifiers.testFlag(Qt::ControlModifier))
+            return true;
     }
     return QDialog::eventFilter(watched, event);
 }
