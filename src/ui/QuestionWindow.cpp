@@ -44,7 +44,7 @@ void QuestionWindow::buildControls(QWidget *page)
     m_running = false;
 
     // Created in tab order, so focus moves as the window's tab indices say.
-    m_questionFrame = make<QGroupBox>(page, QStringLiteral("Frame1"), QStringLiteral("Question"));
+    m_questionFrame = make<Frame>(page, QStringLiteral("Frame1"), QStringLiteral("Question"));
     m_questionFrame->setGeometry(twips(120, 840, 7215, 3615));
     m_question = make<QLabel>(m_questionFrame, QStringLiteral("lblQuestion"), QStringLiteral("2 + 2"));
     m_question->setGeometry(twips(240, 480, 6855, 2295));
@@ -61,7 +61,7 @@ void QuestionWindow::buildControls(QWidget *page)
     m_endTest = make<CommandButton>(page, QStringLiteral("cmdEndTest"), QStringLiteral("&End Test"), StopColour);
     m_endTest->setGeometry(twips(2640, 4560, 2535, 615));
 
-    m_modeFrame = make<QGroupBox>(page, QStringLiteral("Frame2"), QStringLiteral("Select Mode"));
+    m_modeFrame = make<Frame>(page, QStringLiteral("Frame2"), QStringLiteral("Select Mode"));
     m_modeFrame->setGeometry(twips(1680, 1560, 4455, 2055));
     m_modes[0] = make<QRadioButton>(m_modeFrame, indexed("optMode", 0), QStringLiteral("Horizontal mode"));
     m_modes[0]->setGeometry(twips(240, 360, 4095, 495));
@@ -78,6 +78,8 @@ void QuestionWindow::buildControls(QWidget *page)
     setBackground(m_title, WindowColour);
     setTextColour(m_title, QColor(255, 128, 0));
     m_question->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Opaque in its own colour: a new question repaints the label alone.
+    setBackground(m_question, WindowColour);
     // The name stays the question text itself, so a screen reader reads out every new question;
     // a fixed name would hide it.
     m_question->setAccessibleDescription(QStringLiteral("Question"));
@@ -127,7 +129,8 @@ void QuestionWindow::ShowQuestion()
 
 void QuestionWindow::applyLabel()
 {
-    if (m_label.fontSize > 0) {
+    // Most questions keep the size of the one before; a font change costs a relayout.
+    if (m_label.fontSize > 0 && m_question->font().pointSizeF() != m_label.fontSize) {
         QFont labelFont = font();
         labelFont.setPointSize(m_label.fontSize);
         m_question->setFont(labelFont);

@@ -22,7 +22,7 @@ ResultWindow::ResultWindow(Forms & /*forms*/)
 
 void ResultWindow::buildControls(QWidget *page)
 {
-    auto *frame = make<QGroupBox>(page, QStringLiteral("Frame1"), QStringLiteral("Result"));
+    auto *frame = make<Frame>(page, QStringLiteral("Frame1"), QStringLiteral("Result"));
     frame->setGeometry(twips(120, 120, 5055, 2295));
     auto *close = make<CommandButton>(page, QStringLiteral("cmdClose"), QStringLiteral("&Close"),
             QColor(255, 128, 128));

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRect>
@@ -98,6 +99,18 @@ private:
     QColor m_colour;
     std::optional<Artwork::Picture> m_picture;
     QPixmap m_pixmap;
+};
+
+// A frame as this program's layout knows it: an etched border with the caption set into its
+// top edge, and nothing painted inside, so a child repaints without its frame.
+class Frame : public QGroupBox
+{
+    Q_OBJECT
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // A horizontal rule of a given thickness and colour.
