@@ -18,7 +18,6 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
-
 #include <functional>
 #include <memory>
 #include <optional>
@@ -62,7 +61,8 @@ namespace uitest {
 inline bool onLivePage(const QWidget *window, const QWidget *child)
 {
     for (const QWidget *w = child; w && w != window; w = w->parentWidget()) {
-        if (w->parentWidget() == window && w->objectName() == QLatin1String("page") && w->isHidden())
+        if (w->parentWidget() == window && w->objectName() == QLatin1String("page")
+            && w->isHidden())
             return false;
     }
     return true;
@@ -76,7 +76,7 @@ T *control(const QWidget *window, const QString &name)
             return child;
     }
     QTest::qFail(qPrintable(QStringLiteral("no control %1 in %2").arg(name, window->objectName())),
-            __FILE__, __LINE__);
+                 __FILE__, __LINE__);
     return nullptr;
 }
 
@@ -106,7 +106,8 @@ inline void click(QWidget *target, std::optional<QPoint> at = std::nullopt)
 {
     if (!target)
         return;
-    clickAt(target->window(), target->mapTo(target->window(), at.value_or(target->rect().center())));
+    clickAt(target->window(),
+            target->mapTo(target->window(), at.value_or(target->rect().center())));
 }
 
 inline void click(const QWidget *window, const QString &name)
@@ -155,7 +156,8 @@ inline void trigger(const QWidget *window, const QString &name)
 
 // Runs `body` once the modal window that `open` shows is on screen. Whatever the body leaves
 // open is hidden afterwards, so a failed check cannot leave exec() waiting for ever.
-inline void whileModal(const std::function<void()> &open, const std::function<void(QWidget *)> &body)
+inline void whileModal(const std::function<void()> &open,
+                       const std::function<void(QWidget *)> &body)
 {
     bool ran = false;
     QObject scope; // cancels the timer if `open` shows nothing modal
@@ -237,14 +239,14 @@ public:
     void takeTest(int answers, int seconds)
     {
         uitest::whileModal([&] { uitest::click(&main(), QStringLiteral("cmdMath(0)")); },
-                [&](QWidget *) {
-                    QuestionWindow &input = forms->frmInput();
-                    uitest::click(&input, QStringLiteral("cmdStart"));
-                    for (int n = 0; n < answers; ++n)
-                        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-                    clock->advance(seconds);
-                    uitest::click(&input, QStringLiteral("cmdEndTest"));
-                });
+                           [&](QWidget *) {
+                               QuestionWindow &input = forms->frmInput();
+                               uitest::click(&input, QStringLiteral("cmdStart"));
+                               for (int n = 0; n < answers; ++n)
+                                   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                               clock->advance(seconds);
+                               uitest::click(&input, QStringLiteral("cmdEndTest"));
+                           });
     }
 
     std::unique_ptr<sumwright::ProcessRandom> random;

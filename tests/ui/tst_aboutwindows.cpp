@@ -1,5 +1,4 @@
 #include "UiTesting.h"
-
 #include "ui/AboutProductWindow.h"
 #include "ui/AboutProgrammerWindow.h"
 #include "ui/Addresses.h"
@@ -33,23 +32,25 @@ private:
     FormsFixture m_fx;
 };
 
-bool TestAboutWindows::stillOpenAfterClick(const QString &menuItem, const QString &target, QPoint background)
+bool TestAboutWindows::stillOpenAfterClick(const QString &menuItem, const QString &target,
+                                           QPoint background)
 {
     bool open = false;
-    whileModal([&] { trigger(&m_fx.main(), menuItem); }, [&](QWidget *window) {
-        QVERIFY(window->parentWidget() == nullptr);
-        QCOMPARE(window->windowModality(), Qt::ApplicationModal);
-        if (target.isEmpty()) {
-            // Only what the window shows at that point, none of its controls.
-            QCOMPARE(window->childAt(background)->objectName(), QStringLiteral("page"));
-            clickAt(window, background);
-        } else {
-            click(window, target);
-        }
-        open = window->isVisible();
-        if (open)
-            window->close();
-    });
+    whileModal([&] { trigger(&m_fx.main(), menuItem); },
+               [&](QWidget *window) {
+                   QVERIFY(window->parentWidget() == nullptr);
+                   QCOMPARE(window->windowModality(), Qt::ApplicationModal);
+                   if (target.isEmpty()) {
+                       // Only what the window shows at that point, none of its controls.
+                       QCOMPARE(window->childAt(background)->objectName(), QStringLiteral("page"));
+                       clickAt(window, background);
+                   } else {
+                       click(window, target);
+                   }
+                   open = window->isVisible();
+                   if (open)
+                       window->close();
+               });
     m_fx.reactivateMain();
     return open;
 }
@@ -86,7 +87,8 @@ void TestAboutWindows::clicksOnProgrammerWindow_data()
     QTest::newRow("Image2") << "Image2" << QPoint() << true;
     QTest::newRow("Image1") << "Image1" << QPoint() << false;
     for (int i = 0; i < 4; ++i)
-        QTest::addRow("lblLabel(%d)", i) << QStringLiteral("lblLabel(%1)").arg(i) << QPoint() << false;
+        QTest::addRow("lblLabel(%d)", i)
+                << QStringLiteral("lblLabel(%1)").arg(i) << QPoint() << false;
     QTest::newRow("background") << "" << QPoint(60, 196) << false;
 }
 
@@ -119,16 +121,17 @@ void TestAboutWindows::showsAgainAfterCloseBoxOrHiding()
 
     for (int showing = 1; showing <= 3; ++showing) {
         bool shownAgain = false;
-        whileModal([&] { trigger(&m_fx.main(), menuItem); }, [&](QWidget *window) {
-            shownAgain = window->isVisible();
-            if (product)
-                QCOMPARE(text(window, "lbl(0)"), VersionLine);
-            if (closeBox)
-                QVERIFY(window->close());
-            else
-                click(window, hidingClick);
-            QVERIFY(!window->isVisible());
-        });
+        whileModal([&] { trigger(&m_fx.main(), menuItem); },
+                   [&](QWidget *window) {
+                       shownAgain = window->isVisible();
+                       if (product)
+                           QCOMPARE(text(window, "lbl(0)"), VersionLine);
+                       if (closeBox)
+                           QVERIFY(window->close());
+                       else
+                           click(window, hidingClick);
+                       QVERIFY(!window->isVisible());
+                   });
         m_fx.reactivateMain();
         QVERIFY2(shownAgain, qPrintable(QStringLiteral("showing %1").arg(showing)));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -138,8 +141,9 @@ void TestAboutWindows::showsAgainAfterCloseBoxOrHiding()
     // After the close box the window is built afresh; hiding keeps its one set of controls.
     QWidget *window = product ? static_cast<QWidget *>(&m_fx.forms->frmAboutProduct())
                               : &m_fx.forms->frmAboutProgrammer();
-    QCOMPARE(window->findChildren<QWidget *>(QStringLiteral("page"), Qt::FindDirectChildrenOnly).size(),
-            closeBox ? 0 : 1);
+    QCOMPARE(window->findChildren<QWidget *>(QStringLiteral("page"), Qt::FindDirectChildrenOnly)
+                     .size(),
+             closeBox ? 0 : 1);
     QVERIFY(m_fx.urls->opened.isEmpty());
     QCOMPARE(m_fx.programEnds, 0);
 }

@@ -1,7 +1,9 @@
 #include "UiTesting.h"
-
+#include "ui/AboutProductWindow.h"
+#include "ui/AboutProgrammerWindow.h"
 #include "ui/Addresses.h"
 #include "ui/QuestionWindow.h"
+#include "ui/ResultWindow.h"
 
 #include <QComboBox>
 #include <QMenuBar>
@@ -11,8 +13,8 @@ using namespace uitest;
 
 namespace {
 
-const QStringList LevelTags = { "[Easy Mode]", "[Medium Mode]", "[Hard Mode]" };
-const QStringList LevelItems = { "mEasy", "mMedium", "mHard" };
+const QStringList LevelTags = {"[Easy Mode]", "[Medium Mode]", "[Hard Mode]"};
+const QStringList LevelItems = {"mEasy", "mMedium", "mHard"};
 
 QString option(int level)
 {
@@ -39,6 +41,8 @@ private slots:
     void cleanup() { m_fx.tearDown(); }
 
     void startsOnEasyWithTwentyFiveQuestions();
+    void everyWindowIsFixedWithOnlyACloseButton_data();
+    void everyWindowIsFixedWithOnlyACloseButton();
     void placesControlsInTwips_data();
     void placesControlsInTwips();
     void keepsLevelInStep_data();
@@ -83,7 +87,40 @@ void TestMainWindow::startsOnEasyWithTwentyFiveQuestions()
         QCOMPARE(control<QRadioButton>(&main, option(level))->isChecked(), level == 0);
         QCOMPARE(main.findChild<QAction *>(LevelItems[level])->isChecked(), level == 0);
     }
-    QCOMPARE(launch([&] { click(&main, "cmdMath(0)"); }).title, QStringLiteral("Addition [Easy Mode]"));
+    QCOMPARE(launch([&] { click(&main, "cmdMath(0)"); }).title,
+             QStringLiteral("Addition [Easy Mode]"));
+}
+
+void TestMainWindow::everyWindowIsFixedWithOnlyACloseButton_data()
+{
+    QTest::addColumn<QString>("window");
+    for (const char *name :
+         {"frmMain", "frmInput", "frmResult", "frmAboutProduct", "frmAboutProgrammer"})
+        QTest::newRow(name) << name;
+}
+
+void TestMainWindow::everyWindowIsFixedWithOnlyACloseButton()
+{
+    QFETCH(QString, window);
+    Forms &forms = *m_fx.forms;
+    const QHash<QString, QWidget *> windows = {{"frmMain", &forms.frmMain()},
+                                               {"frmInput", &forms.frmInput()},
+                                               {"frmResult", &forms.frmResult()},
+                                               {"frmAboutProduct", &forms.frmAboutProduct()},
+                                               {"frmAboutProgrammer", &forms.frmAboutProgrammer()}};
+    QWidget *w = windows.value(window);
+    QCOMPARE(w->objectName(), window);
+    QVERIFY(w->isWindow());
+    QCOMPARE(w->parentWidget(), nullptr);
+    const Qt::WindowFlags flags = w->windowFlags();
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(flags & Qt::WindowTitleHint);
+    QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(!(flags & Qt::WindowContextHelpButtonHint));
+    QVERIFY(!w->windowIcon().isNull());
+    w->ensurePolished();
+    QVERIFY(!w->minimumSize().isEmpty());
+    QCOMPARE(w->minimumSize(), w->maximumSize());
 }
 
 void TestMainWindow::placesControlsInTwips_data()
@@ -113,7 +150,7 @@ void TestMainWindow::placesControlsInTwips()
     QWidget *w = control(&main, name);
     QVERIFY(w);
     QCOMPARE(QRect(w->mapTo(client, QPoint()), w->size()),
-            QRect(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height())));
+             QRect(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height())));
 }
 
 void TestMainWindow::checkLevel(int level)
@@ -136,20 +173,20 @@ void TestMainWindow::keepsLevelInStep_data()
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QList<int>>("levels");
     QTest::newRow("option buttons")
-            << QStringList { "click:Options(1)", "click:Options(2)", "click:Options(0)" }
-            << QList<int> { 1, 2, 0 };
+            << QStringList {"click:Options(1)", "click:Options(2)", "click:Options(0)"}
+            << QList<int> {1, 2, 0};
     QTest::newRow("selected button again")
-            << QStringList { "click:Options(0)", "click:Options(2)", "click:Options(2)" }
-            << QList<int> { 0, 2, 2 };
-    QTest::newRow("menu items")
-            << QStringList { "menu:mHard", "menu:mMedium", "menu:mEasy", "menu:mEasy" }
-            << QList<int> { 2, 1, 0, 0 };
+            << QStringList {"click:Options(0)", "click:Options(2)", "click:Options(2)"}
+            << QList<int> {0, 2, 2};
+    QTest::newRow("menu items") << QStringList {"menu:mHard", "menu:mMedium", "menu:mEasy",
+                                                "menu:mEasy"}
+                                << QList<int> {2, 1, 0, 0};
     QTest::newRow("menu then button")
-            << QStringList { "menu:mHard", "click:Options(1)", "menu:mEasy", "click:Options(2)" }
-            << QList<int> { 2, 1, 0, 2 };
-    QTest::newRow("arrow keys")
-            << QStringList { "click:Options(0)", "key:Right", "key:Right", "key:Left", "key:Left" }
-            << QList<int> { 0, 1, 2, 1, 0 };
+            << QStringList {"menu:mHard", "click:Options(1)", "menu:mEasy", "click:Options(2)"}
+            << QList<int> {2, 1, 0, 2};
+    QTest::newRow("arrow keys") << QStringList {"click:Options(0)", "key:Right", "key:Right",
+                                                "key:Left", "key:Left"}
+                                << QList<int> {0, 1, 2, 1, 0};
 }
 
 void TestMainWindow::keepsLevelInStep()
@@ -193,13 +230,13 @@ void TestMainWindow::buttonAndMenuItemLaunchTheSameTest_data()
         const char *tag;
     };
     const Kind kinds[] = {
-        { "cmdMath(0)", "mAddition", 0, 0, "Addition " },
-        { "cmdMath(1)", "mSubtraction", 0, 1, "Subtraction " },
-        { "cmdMath(2)", "mMultiplication", 0, 2, "Multiplication " },
-        { "cmdMath(3)", "mDevision", 0, 3, "Division " },
-        { "cmdSeries(0)", "mNumberSeries", 1, 0, "Number Series " },
-        { "cmdSeries(1)", "mAlphabetSeries", 1, 1, "Alphabet Series " },
-        { "cmdSeries(2)", "mAlphaNumericSeries", 1, 2, "Alpha Numeric Series " },
+            {"cmdMath(0)", "mAddition", 0, 0, "Addition "},
+            {"cmdMath(1)", "mSubtraction", 0, 1, "Subtraction "},
+            {"cmdMath(2)", "mMultiplication", 0, 2, "Multiplication "},
+            {"cmdMath(3)", "mDevision", 0, 3, "Division "},
+            {"cmdSeries(0)", "mNumberSeries", 1, 0, "Number Series "},
+            {"cmdSeries(1)", "mAlphabetSeries", 1, 1, "Alphabet Series "},
+            {"cmdSeries(2)", "mAlphaNumericSeries", 1, 2, "Alpha Numeric Series "},
     };
     for (const Kind &kind : kinds) {
         for (int level = 0; level < 3; ++level) {
@@ -228,7 +265,7 @@ void TestMainWindow::buttonAndMenuItemLaunchTheSameTest()
     launch([&] { trigger(&main, other); });
     const Launch byItem = launch([&] { trigger(&main, item); });
 
-    for (const Launch &seen : { byButton, byItem }) {
+    for (const Launch &seen : {byButton, byItem}) {
         QVERIFY(seen.modalAndOwnerless);
         QCOMPARE(seen.qType, qType);
         QCOMPARE(seen.qIndex, qIndex);
@@ -265,7 +302,7 @@ void TestMainWindow::exitPathsOpenTheRightAddress()
     else
         click(&main, how);
 
-    const QList<QUrl> expected = opened.isEmpty() ? QList<QUrl>() : QList<QUrl> { QUrl(opened) };
+    const QList<QUrl> expected = opened.isEmpty() ? QList<QUrl>() : QList<QUrl> {QUrl(opened)};
     QCOMPARE(m_fx.urls->opened, expected);
     QCOMPARE(m_fx.programEnds, ends);
     if (ends == 0) {

@@ -1,5 +1,4 @@
 #include "UiTesting.h"
-
 #include "core/Answer.h"
 #include "ui/QuestionWindow.h"
 #include "ui/ResultWindow.h"
@@ -14,15 +13,15 @@ namespace {
 
 QString expectedLine(const char *prefix, int blanks, bool tab, const QString &value)
 {
-    return QString::fromLatin1(prefix) + QString(blanks, u' ') + (tab ? QStringLiteral("\t") : QString())
-            + value;
+    return QString::fromLatin1(prefix) + QString(blanks, u' ')
+            + (tab ? QStringLiteral("\t") : QString()) + value;
 }
 
 QStringList expectedReport(int total, int wrong, const QString &seconds)
 {
-    return { expectedLine("Total Questions:", 27, false, QString::number(total)),
-        expectedLine("Wrong Answered:", 23, true, QString::number(wrong)),
-        expectedLine("Time Taken (in sec.)", 19, true, seconds) };
+    return {expectedLine("Total Questions:", 27, false, QString::number(total)),
+            expectedLine("Wrong Answered:", 23, true, QString::number(wrong)),
+            expectedLine("Time Taken (in sec.)", 19, true, seconds)};
 }
 
 } // namespace
@@ -35,6 +34,9 @@ private slots:
     void init() { m_fx.setUp(); }
     void cleanup() { m_fx.tearDown(); }
 
+    void firstShowingIsSelectionView();
+    void answerIsComparedAsTyped_data();
+    void answerIsComparedAsTyped();
     void wholeTestEndsOnTheLastEnter_data();
     void wholeTestEndsOnTheLastEnter();
     void testEndsEarly_data();
@@ -62,7 +64,8 @@ private:
     FormsFixture m_fx;
 };
 
-void TestQuestionWindow::inQuestionWindow(const QString &kindButton, const std::function<void()> &body)
+void TestQuestionWindow::inQuestionWindow(const QString &kindButton,
+                                          const std::function<void()> &body)
 {
     whileModal([&] { click(&m_fx.main(), kindButton); }, [&](QWidget *) { body(); });
     m_fx.reactivateMain();
@@ -85,14 +88,77 @@ QStringList TestQuestionWindow::reportShown()
 {
     if (!m_fx.forms->hasResult() || !result().isVisible())
         return {};
-    return { text(&result(), "lblTotalQuestions"), text(&result(), "lblWrongAnswered"),
-        text(&result(), "lblTimeTaken") };
+    return {text(&result(), "lblTotalQuestions"), text(&result(), "lblWrongAnswered"),
+            text(&result(), "lblTimeTaken")};
 }
 
 void TestQuestionWindow::closeResult()
 {
     if (m_fx.forms->hasResult())
         result().hide();
+}
+
+void TestQuestionWindow::firstShowingIsSelectionView()
+{
+    const auto px = [](int t) { return qRound(t / 15.0); };
+    inQuestionWindow("cmdMath(0)", [&] {
+        QCOMPARE(input().windowTitle(), QStringLiteral("Solve Questions"));
+        QCOMPARE(input().size(), QSize(px(7455), px(5325)));
+        for (const char *name : {"lblTitle", "Frame2", "optMode(0)", "optMode(1)", "cmdStart"})
+            QVERIFY2(shown(&input(), name), name);
+        for (const char *name : {"Frame1", "lblQuestion", "txtAnswer", "cmdEndTest", "cmdClose"})
+            QVERIFY2(!shown(&input(), name), name);
+        QVERIFY(control<QRadioButton>(&input(), "optMode(0)")->isChecked());
+        QCOMPARE(control(&input(), "cmdClose")->geometry(),
+                 QRect(px(5280), px(4560), px(2055), px(615)));
+
+        click(&input(), "cmdStart");
+        for (const char *name : {"Frame1", "lblQuestion", "txtAnswer", "cmdEndTest", "cmdClose"})
+            QVERIFY2(shown(&input(), name), name);
+        QVERIFY(!shown(&input(), "Frame2"));
+        QWidget *answerBox = control(&input(), "txtAnswer");
+        QCOMPARE(QApplication::focusWidget(), answerBox);
+        QVERIFY(text(&input(), "txtAnswer").isEmpty());
+        // Inside its frame, like every control of Frame1.
+        QCOMPARE(answerBox->parentWidget(), control(&input(), "Frame1"));
+        QCOMPARE(answerBox->geometry(), QRect(px(1560), px(2880), px(1695), px(450)));
+        click(&input(), "cmdClose");
+    });
+}
+
+void TestQuestionWindow::answerIsComparedAsTyped_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<bool>("right");
+    QTest::newRow("as expected") << ""
+                                 << "" << true;
+    QTest::newRow("leading zero") << "0"
+                                  << "" << false;
+    QTest::newRow("plus sign") << "+"
+                               << "" << false;
+    QTest::newRow("decimal point") << ""
+                                   << ".0" << false;
+    QTest::newRow("blank before") << " "
+                                  << "" << false;
+    QTest::newRow("blank after") << ""
+                                 << " " << false;
+}
+
+void TestQuestionWindow::answerIsComparedAsTyped()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(bool, right);
+    inQuestionWindow("cmdMath(0)", [&] {
+        click(&input(), "cmdStart");
+        const QString expected = QString::fromStdString(sumwright::AnswerText(session().vAnswer));
+        QTest::keyClicks(QApplication::focusWidget(), before + expected + after);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(session().iAsked, 1);
+        QCOMPARE(session().iWrong, right ? 0 : 1);
+        click(&input(), "cmdClose");
+    });
 }
 
 void TestQuestionWindow::wholeTestEndsOnTheLastEnter_data()
@@ -103,14 +169,17 @@ void TestQuestionWindow::wholeTestEndsOnTheLastEnter_data()
     QTest::addColumn<QList<int>>("wrongAt");
     QTest::addColumn<int>("secondsEach");
     QTest::addColumn<QString>("seconds");
+    QList<int> everyQuestion;
+    for (int n = 1; n <= 25; ++n)
+        everyQuestion << n;
     QTest::newRow("addition, 3 wrong, 2 min 5 s")
-            << "cmdMath(0)" << "mEasy" << false << QList<int> { 1, 13, 25 } << 5 << "125";
+            << "cmdMath(0)"
+            << "mEasy" << false << QList<int> {1, 13, 25} << 5 << "125";
     QTest::newRow("alphabet series typed in lower case, one hour")
-            << "cmdSeries(1)" << "mHard" << true << QList<int> {} << 144 << "3600";
-    QTest::newRow("division medium, all wrong")
-            << "cmdMath(3)" << "mMedium" << false << QList<int> { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10,
-                       11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25 }
-            << 0 << "00";
+            << "cmdSeries(1)"
+            << "mHard" << true << QList<int> {} << 144 << "3600";
+    QTest::newRow("division medium, all wrong") << "cmdMath(3)"
+                                                << "mMedium" << false << everyQuestion << 0 << "00";
 }
 
 void TestQuestionWindow::wholeTestEndsOnTheLastEnter()
@@ -126,7 +195,8 @@ void TestQuestionWindow::wholeTestEndsOnTheLastEnter()
     inQuestionWindow(kindButton, [&] {
         click(&input(), "cmdStart");
         for (int n = 1; n <= 25; ++n) {
-            QVERIFY2(input().isVisible() && input().isTestRunning(), qPrintable(QString::number(n)));
+            QVERIFY2(input().isVisible() && input().isTestRunning(),
+                     qPrintable(QString::number(n)));
             QCOMPARE(session().iAsked, n - 1);
             m_fx.clock->advance(secondsEach);
             answer(!wrongAt.contains(n), lowerCase);
@@ -175,7 +245,8 @@ void TestQuestionWindow::testEndsEarly()
         QCOMPARE(session().iAsked, answers);
         if (ending.startsWith(QLatin1String("alt+")))
             QCOMPARE(pressAccessKey(&input(), ending.back().toLatin1()),
-                    ending.back() == u'e' ? QStringLiteral("cmdEndTest") : QStringLiteral("cmdClose"));
+                     ending.back() == u'e' ? QStringLiteral("cmdEndTest")
+                                           : QStringLiteral("cmdClose"));
         else
             click(&input(), ending);
         QVERIFY(!input().isVisible());
@@ -206,28 +277,29 @@ void TestQuestionWindow::enterSubmitsOncePerRelease_data()
     // "press:<key>", "release:<key>", "repeat:<key>" (an auto-repeated release and press).
     QTest::addColumn<QStringList>("events");
     QTest::addColumn<int>("submitted");
-    QTest::newRow("Return") << QStringList { "click:Return" } << 1;
-    QTest::newRow("keypad Enter") << QStringList { "click:Enter" } << 1;
-    QTest::newRow("Return twice") << QStringList { "click:Return", "click:Return" } << 2;
+    QTest::newRow("Return") << QStringList {"click:Return"} << 1;
+    QTest::newRow("keypad Enter") << QStringList {"click:Enter"} << 1;
+    QTest::newRow("Return twice") << QStringList {"click:Return", "click:Return"} << 2;
     QTest::newRow("Return held down")
-            << QStringList { "press:Return", "repeat:Return", "repeat:Return", "repeat:Return",
-                   "release:Return" }
+            << QStringList {"press:Return", "repeat:Return", "repeat:Return", "repeat:Return",
+                            "release:Return"}
             << 1;
     QTest::newRow("keypad Enter held down")
-            << QStringList { "press:Enter", "repeat:Enter", "repeat:Enter", "release:Enter" } << 1;
-    QTest::newRow("press alone") << QStringList { "press:Return" } << 0;
-    QTest::newRow("Tab") << QStringList { "click:Tab" } << 0;
-    QTest::newRow("Escape") << QStringList { "click:Escape" } << 0;
-    QTest::newRow("letters and digits") << QStringList { "click:A", "click:7", "click:Space" } << 0;
+            << QStringList {"press:Enter", "repeat:Enter", "repeat:Enter", "release:Enter"} << 1;
+    QTest::newRow("press alone") << QStringList {"press:Return"} << 0;
+    QTest::newRow("Tab") << QStringList {"click:Tab"} << 0;
+    QTest::newRow("Escape") << QStringList {"click:Escape"} << 0;
+    QTest::newRow("letters and digits") << QStringList {"click:A", "click:7", "click:Space"} << 0;
 }
 
 void TestQuestionWindow::enterSubmitsOncePerRelease()
 {
     QFETCH(QStringList, events);
     QFETCH(int, submitted);
-    const QHash<QString, Qt::Key> keys = { { "Return", Qt::Key_Return }, { "Enter", Qt::Key_Enter },
-        { "Tab", Qt::Key_Tab }, { "Escape", Qt::Key_Escape }, { "A", Qt::Key_A },
-        { "7", Qt::Key_7 }, { "Space", Qt::Key_Space } };
+    const QHash<QString, Qt::Key> keys
+            = {{"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}, {"Tab", Qt::Key_Tab},
+               {"Escape", Qt::Key_Escape}, {"A", Qt::Key_A},         {"7", Qt::Key_7},
+               {"Space", Qt::Key_Space}};
 
     inQuestionWindow("cmdMath(2)", [&] {
         click(&input(), "cmdStart");
@@ -236,7 +308,8 @@ void TestQuestionWindow::enterSubmitsOncePerRelease()
         for (const QString &event : events) {
             const QString kind = event.section(u':', 0, 0);
             const Qt::Key key = keys.value(event.section(u':', 1));
-            const Qt::KeyboardModifiers modifiers = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+            const Qt::KeyboardModifiers modifiers
+                    = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
             QWidget *focus = QApplication::focusWidget();
             QVERIFY(focus);
             if (kind == QLatin1String("click")) {
@@ -246,7 +319,7 @@ void TestQuestionWindow::enterSubmitsOncePerRelease()
             } else if (kind == QLatin1String("release")) {
                 QTest::keyRelease(focus, key, modifiers);
             } else {
-                for (const QEvent::Type type : { QEvent::KeyRelease, QEvent::KeyPress }) {
+                for (const QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
                     QKeyEvent repeat(type, key, modifiers, QString(), /*autorep*/ true);
                     QApplication::sendEvent(focus, &repeat);
                 }
@@ -269,14 +342,22 @@ void TestQuestionWindow::accessKeysActOnlyWhereTheirButtonIsShown_data()
     QTest::addColumn<char>("key");
     QTest::addColumn<QString>("pressed"); // the button the key presses, if any
     QTest::addColumn<QString>("outcome"); // "starts", "reports", "closes" or "nothing"
-    QTest::newRow("selection view Alt+S") << false << 's' << "cmdStart" << "starts";
-    QTest::newRow("selection view Alt+E") << false << 'e' << "" << "nothing";
-    QTest::newRow("selection view Alt+C") << false << 'c' << "" << "nothing";
-    QTest::newRow("selection view Escape") << false << '\x1b' << "" << "nothing";
-    QTest::newRow("question view Alt+E") << true << 'e' << "cmdEndTest" << "reports";
-    QTest::newRow("question view Alt+C") << true << 'c' << "cmdClose" << "closes";
-    QTest::newRow("question view Alt+S") << true << 's' << "" << "nothing";
-    QTest::newRow("question view Escape") << true << '\x1b' << "" << "nothing";
+    QTest::newRow("selection view Alt+S") << false << 's' << "cmdStart"
+                                          << "starts";
+    QTest::newRow("selection view Alt+E") << false << 'e' << ""
+                                          << "nothing";
+    QTest::newRow("selection view Alt+C") << false << 'c' << ""
+                                          << "nothing";
+    QTest::newRow("selection view Escape") << false << '\x1b' << ""
+                                           << "nothing";
+    QTest::newRow("question view Alt+E") << true << 'e' << "cmdEndTest"
+                                         << "reports";
+    QTest::newRow("question view Alt+C") << true << 'c' << "cmdClose"
+                                         << "closes";
+    QTest::newRow("question view Alt+S") << true << 's' << ""
+                                         << "nothing";
+    QTest::newRow("question view Escape") << true << '\x1b' << ""
+                                          << "nothing";
 }
 
 void TestQuestionWindow::accessKeysActOnlyWhereTheirButtonIsShown()
@@ -297,7 +378,8 @@ void TestQuestionWindow::accessKeysActOnlyWhereTheirButtonIsShown()
         else
             QCOMPARE(pressAccessKey(&input(), key), pressed);
 
-        const bool running = outcome == QLatin1String("starts") || (outcome == QLatin1String("nothing") && questionView);
+        const bool running = outcome == QLatin1String("starts")
+                || (outcome == QLatin1String("nothing") && questionView);
         QCOMPARE(input().isTestRunning(), running);
         QCOMPARE(shown(&input(), "Frame1"), running);
         QCOMPARE(input().isVisible(), running || outcome == QLatin1String("nothing"));
@@ -365,15 +447,19 @@ void TestQuestionWindow::closeBoxWhileIdleReportsNothing()
 void TestQuestionWindow::seriesQuestionKeepsLastArithmeticAlignment_data()
 {
     QTest::addColumn<QString>("mode");
-    QTest::addColumn<bool>("centred");
-    QTest::newRow("after vertical") << "optMode(1)" << true;
-    QTest::newRow("after horizontal") << "optMode(0)" << false;
+    QTest::addColumn<bool>("closeBoxBetween");
+    QTest::addColumn<bool>("seriesCentred");
+    QTest::newRow("after vertical") << "optMode(1)" << false << true;
+    QTest::newRow("after horizontal") << "optMode(0)" << false << false;
+    QTest::newRow("after vertical, window rebuilt") << "optMode(1)" << true << false;
 }
 
 void TestQuestionWindow::seriesQuestionKeepsLastArithmeticAlignment()
 {
     QFETCH(QString, mode);
-    QFETCH(bool, centred);
+    QFETCH(bool, closeBoxBetween);
+    QFETCH(bool, seriesCentred);
+    const bool centred = mode == QLatin1String("optMode(1)");
     const auto question = [this] { return control<QLabel>(&input(), "lblQuestion"); };
 
     inQuestionWindow("cmdMath(0)", [&] {
@@ -386,7 +472,7 @@ void TestQuestionWindow::seriesQuestionKeepsLastArithmeticAlignment()
             // "   7" over " + 5": the blanks balance the operator on the second line.
             QCOMPARE(lines.size(), 2);
             QVERIFY2(lines[0].startsWith(QLatin1String("   ")) && lines[0].at(3).isDigit(),
-                    qPrintable(lines[0]));
+                     qPrintable(lines[0]));
         } else {
             QCOMPARE(lines.size(), 1);
             QVERIFY(question()->text().endsWith(QLatin1String(" =")));
@@ -394,15 +480,32 @@ void TestQuestionWindow::seriesQuestionKeepsLastArithmeticAlignment()
         click(&input(), "cmdEndTest");
     });
     closeResult();
+    if (closeBoxBetween)
+        inQuestionWindow("cmdSeries(0)", [&] { QVERIFY(input().close()); });
 
     inQuestionWindow("cmdSeries(0)", [&] {
         click(&input(), "cmdStart");
         QCOMPARE(question()->font().pointSizeF(), 14.0);
-        QCOMPARE(bool(question()->alignment() & Qt::AlignHCenter), centred);
+        QCOMPARE(bool(question()->alignment() & Qt::AlignHCenter), seriesCentred);
         QVERIFY(question()->text().endsWith(QLatin1String(",  ?")));
         click(&input(), "cmdEndTest");
     });
     closeResult();
+
+    // Unless the window was rebuilt, the layout chosen before holds for every question of the
+    // next arithmetic test.
+    const bool vertical = centred && !closeBoxBetween;
+    inQuestionWindow("cmdMath(2)", [&] {
+        QCOMPARE(control<QRadioButton>(&input(), "optMode(1)")->isChecked(), vertical);
+        click(&input(), "cmdStart");
+        for (int n = 0; n < 3; ++n) {
+            QCOMPARE(question()->font().pointSizeF(), 48.0);
+            QCOMPARE(question()->text().contains(u'\n'), vertical);
+            QCOMPARE(bool(question()->alignment() & Qt::AlignHCenter), vertical);
+            answer(true);
+        }
+        click(&input(), "cmdClose");
+    });
 }
 
 QTEST_MAIN(TestQuestionWindow)

@@ -1,5 +1,4 @@
 #include "UiTesting.h"
-
 #include "ui/ResultWindow.h"
 
 #include <QLabel>
@@ -45,7 +44,8 @@ void TestResultWindow::showsWithoutBlockingOrOwner()
     QVERIFY(!m_fx.forms->frmInput().isVisible());
     const auto px = [](int t) { return qRound(t / 15.0); };
     QCOMPARE(result().size(), QSize(px(5280), px(3255)));
-    QCOMPARE(control(&result(), "cmdClose")->geometry(), QRect(px(1680), px(2640), px(1935), px(495)));
+    QCOMPARE(control(&result(), "cmdClose")->geometry(),
+             QRect(px(1680), px(2640), px(1935), px(495)));
     result().hide();
 }
 
@@ -71,14 +71,17 @@ void TestResultWindow::keysAndCloseButton()
     QWidget *focus = QApplication::focusWidget();
     QCOMPARE(focus, control(&result(), "cmdClose"));
 
-    const QHash<QString, Qt::Key> keys = { { "Escape", Qt::Key_Escape }, { "Return", Qt::Key_Return },
-        { "Enter", Qt::Key_Enter }, { "Space", Qt::Key_Space } };
+    const QHash<QString, Qt::Key> keys = {{"Escape", Qt::Key_Escape},
+                                          {"Return", Qt::Key_Return},
+                                          {"Enter", Qt::Key_Enter},
+                                          {"Space", Qt::Key_Space}};
     if (how == QLatin1String("cmdClose"))
         click(&result(), how);
     else if (how == QLatin1String("alt+c"))
         QCOMPARE(pressAccessKey(&result(), 'c'), QStringLiteral("cmdClose"));
     else
-        QTest::keyClick(focus, keys.value(how), how == QLatin1String("Enter") ? Qt::KeypadModifier : Qt::NoModifier);
+        QTest::keyClick(focus, keys.value(how),
+                        how == QLatin1String("Enter") ? Qt::KeypadModifier : Qt::NoModifier);
 
     QCOMPARE(result().isVisible(), !hides);
     // Hiding keeps the controls; only the close box discards them.
@@ -100,9 +103,12 @@ void TestResultWindow::closeBoxDiscardsLinesAndNextResultRebuildsThem()
     m_fx.reactivateMain();
     m_fx.takeTest(3, 65);
     QVERIFY(result().isVisible());
-    QCOMPARE(text(&result(), "lblTotalQuestions"), QStringLiteral("Total Questions:") + QString(27, u' ') + "3");
-    QCOMPARE(text(&result(), "lblWrongAnswered"), QStringLiteral("Wrong Answered:") + QString(23, u' ') + "\t3");
-    QCOMPARE(text(&result(), "lblTimeTaken"), QStringLiteral("Time Taken (in sec.)") + QString(19, u' ') + "\t65");
+    QCOMPARE(text(&result(), "lblTotalQuestions"),
+             QStringLiteral("Total Questions:") + QString(27, u' ') + "3");
+    QCOMPARE(text(&result(), "lblWrongAnswered"),
+             QStringLiteral("Wrong Answered:") + QString(23, u' ') + "\t3");
+    QCOMPARE(text(&result(), "lblTimeTaken"),
+             QStringLiteral("Time Taken (in sec.)") + QString(19, u' ') + "\t65");
     QVERIFY(shown(&result(), "cmdClose"));
     result().hide();
 }
