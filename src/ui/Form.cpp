@@ -31,7 +31,19 @@ void Form::showModal()
 {
     ensureLoaded();
     setWindowModality(Qt::ApplicationModal);
+    // Hiding ends the modal loop only once the event being handled is done, and events already
+    // queued behind it (a quick click on the menu) still run inside that loop. A second exec()
+    // there would be refused and the window would not appear: show it, modal, and let the
+    // loop that is on its way out finish.
+    if (m_inModalLoop) {
+        show();
+        raise();
+        activateWindow();
+        return;
+    }
+    m_inModalLoop = true;
     exec();
+    m_inModalLoop = false;
 }
 
 void Form::closeEvent(QCloseEvent *event)

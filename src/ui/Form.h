@@ -26,4 +26,5 @@ protected:
 
 private:
     QWidget *m_page = nullptr;
+    bool m_inModalLoop = false;
 };

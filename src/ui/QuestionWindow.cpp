@@ -110,6 +110,15 @@ void QuestionWindow::setQuestionView(bool questionView)
     m_questionFrame->setVisible(questionView);
     m_close->setVisible(questionView);
     m_endTest->setVisible(questionView);
+    // Hiding a focused button leaves the window's focus on it, and the next showing would give
+    // it the keys again: Space on the hidden "&Close" would close the window. The selection
+    // view starts at the marked layout, first in its tab order.
+    if (!questionView) {
+        for (QRadioButton *mode : m_modes) {
+            if (mode->isChecked())
+                mode->setFocus(Qt::OtherFocusReason);
+        }
+    }
 }
 
 void QuestionWindow::startTest()

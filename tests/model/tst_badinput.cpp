@@ -9,6 +9,7 @@
 #include "ui/QuestionWindow.h"
 #include "ui/ResultWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -89,6 +90,7 @@ private:
     // the test is ended with "&End Test" if the body leaves it running.
     void duringTest(const std::function<void()> &body)
     {
+        reactivateMain(); // before the timer below: waiting runs it
         bool ran = false;
         QTimer::singleShot(0, this, [&] {
             [&] {
@@ -111,6 +113,14 @@ private:
         });
         userClick(shownChild<QPushButton>(&main(), QStringLiteral("cmdMath(0)")));
         QVERIFY(ran);
+    }
+
+    // A desktop hands the focus back to the main window when a modal window goes; the
+    // offscreen platform leaves no window active.
+    void reactivateMain()
+    {
+        main().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main()));
     }
 
     // Types the expected answer and Enter: the next question (or the result) must follow and
@@ -337,6 +347,66 @@ private slots:
         QCOMPARE(resultLine("lblTimeTaken"), QStringLiteral("Time Taken (in sec.)") + QString(19, QLatin1Char(' '))
                         + QLatin1Char('\t') + shown);
         QVERIFY(resultLine("lblTotalQuestions").endsWith(QLatin1String(" 1")));
+    }
+
+    // A button clicked to leave a test is hidden with the focus still on it; when the window
+    // comes back, keys must reach what is shown, not it (Space would "click" the hidden Close).
+    void shouldKeepKeysOffButtonsHiddenWithTheTest_data()
+    {
+        QTest::addColumn<QString>("leaveBy");
+        QTest::newRow("Close") << QStringLiteral("cmdClose");
+        QTest::newRow("End Test") << QStringLiteral("cmdEndTest");
+    }
+
+    void shouldKeepKeysOffButtonsHiddenWithTheTest()
+    {
+        QFETCH(QString, leaveBy);
+        duringTest([&] {
+            answerRight();
+            userClick(shownChild(&input(), leaveBy));
+            QVERIFY(!input().isVisible());
+        });
+        reactivateMain(); // before the timer below: waiting runs it
+        bool stayed = false;
+        QTimer::singleShot(0, this, [&] {
+            [&] {
+                input().activateWindow();
+                QTRY_COMPARE(QApplication::activeWindow(), &input());
+                userKeyClick(&input(), Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+                stayed = input().isVisible();
+                QCOMPARE(QApplication::focusWidget(), shownChild(&input(), QStringLiteral("optMode(0)")));
+            }();
+            if (input().isVisible())
+                input().hide(); // ends the modal loop the click below opened
+        });
+        userClick(shownChild(&main(), QStringLiteral("cmdMath(1)")));
+        QVERIFY(stayed);
+    }
+
+    // The last answer hides the window and a menu click already queued behind it runs while
+    // the old modal loop is still winding down: the window must come back all the same.
+    void shouldShowTheTestWindowChosenRightAfterTheLastAnswer()
+    {
+        QPushButton *series = shownChild<QPushButton>(&main(), QStringLiteral("cmdSeries(1)"));
+        QVERIFY(series);
+        bool shownAgain = false;
+        duringTest([&] {
+            for (int i = 0; i < 24; ++i)
+                answerRight();
+            QTest::keyClicks(answerBox(), expected());
+            // A fast user's Enter and click arrive together, both handled before the modal loop
+            // of the finished test has returned.
+            QMetaObject::invokeMethod(this, [this] {
+                userKeyClick(&input(), Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+            }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, [series] { userClick(series); }, Qt::QueuedConnection);
+            QTRY_VERIFY(main().selection().QType == 1);
+            shownAgain = input().isVisible() && QApplication::activeModalWidget() == &input();
+            QVERIFY(!input().isTestRunning());
+            input().close();
+        });
+        QVERIFY(shownAgain);
+        QVERIFY(resultLine("lblTotalQuestions").endsWith(QLatin1String(" 25")));
     }
 
     // Alt with a letter that names no shown button must not type that letter into the answer
