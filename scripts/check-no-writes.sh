@@ -8,10 +8,10 @@
 #   - $XDG_CACHE_HOME/fontconfig: fontconfig's font cache, written only when the system's
 #     cache is missing or stale.
 #   - /dev/*: device nodes (the null device, terminals), not files.
-# Needs: strace, and the build and test packages of scripts/deps.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${BUILD_DIR:-build-model}
+scripts/deps.sh build test trace
 
 if [[ ! -f "$build_dir/build.ninja" ]]; then
     cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

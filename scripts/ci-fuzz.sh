@@ -2,11 +2,11 @@
 # Builds the libFuzzer targets with clang (core instrumented with ASan + UBSan and coverage)
 # and runs each for a bounded time over its corpus in fuzz/corpus/<target>. Any finding fails.
 # Usage: scripts/ci-fuzz.sh [seconds per target, default 20]
-# Needs: clang libclang-rt-14-dev cmake ninja-build
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-${FUZZ_SECONDS:-20}}
 build_dir=${BUILD_DIR:-build-fuzz}
+scripts/deps.sh build fuzz
 
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ \

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages this project needs, and only those that are missing.
-# Usage: scripts/deps.sh [build|test|run|headless|package]...   (build is always included)
+# Usage: scripts/deps.sh [build|test|run|headless|package|fuzz|trace]...   (build is always included)
 set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
@@ -9,6 +9,8 @@ test=(libgtest-dev libbenchmark-dev xauth xvfb)
 run=(qt6-qpa-plugins xdg-utils)
 headless=(xvfb x11vnc xauth)
 package=(dpkg-dev file desktop-file-utils appstream)
+fuzz=(clang libclang-rt-14-dev)
+trace=(strace)
 
 wanted=("${build[@]}")
 for need in "$@"; do
@@ -18,6 +20,8 @@ for need in "$@"; do
         run) wanted+=("${run[@]}") ;;
         headless) wanted+=("${headless[@]}") ;;
         package) wanted+=("${package[@]}") ;;
+        fuzz) wanted+=("${fuzz[@]}") ;;
+        trace) wanted+=("${trace[@]}") ;;
         *) echo "deps.sh: unknown need '$need'" >&2; exit 2 ;;
     esac
 done
