@@ -2,6 +2,8 @@
 // window holds (a menu bar with its menus, 14 push buttons, 3 option buttons, a combo box), built
 // from stock widgets with default fonts and colours. It quits once its first paint is done.
 
+#include "QuitOnFirstPaint.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QMainWindow>
@@ -10,28 +12,6 @@
 #include <QRadioButton>
 
 namespace {
-
-// Ends the event loop once the window's first paint has been delivered. Queued, so it runs after
-// the whole window has been painted and flushed; exit() rather than quit(), which would first
-// send every window a close request.
-class QuitOnFirstPaint : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && !m_seen) {
-            m_seen = true;
-            QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    bool m_seen = false;
-};
 
 void buildMenus(QMenuBar *bar)
 {

@@ -6,6 +6,9 @@
 #include "ui/QuestionWindow.h"
 #include "ui/ResultWindow.h"
 
+#include "Version.h"
+
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QUrl>
@@ -14,6 +17,14 @@ Forms::Forms(sumwright::RandomSource &random, const sumwright::Clock &clock)
     : m_random(random)
     , m_clock(clock)
 {
+}
+
+void Forms::setUpApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Quorvane Sumwright"));
+    QApplication::setApplicationVersion(QString::fromLatin1(sumwright::VersionText));
+    QApplication::setDesktopFileName(QStringLiteral("example.quorvane.Sumwright"));
+    QApplication::setQuitOnLastWindowClosed(false);
 }
 
 // Windows are destroyed in the reverse order of their use, the main window last.

@@ -37,6 +37,10 @@ public:
     [[nodiscard]] sumwright::RandomSource &random() const { return m_random; }
     [[nodiscard]] const sumwright::Clock &clock() const { return m_clock; }
 
+    // The program's name, version and desktop entry for the desktop, and an application that
+    // ends only through the program's exit paths, never because some window closed last.
+    // Called once, right after the QApplication is made.
+    static void setUpApplication();
     // Hands an address to the desktop's browser and returns at once; the outcome is not
     // examined, so a machine without a browser simply shows nothing.
     static void openAddress(const QString &address);

@@ -18,6 +18,17 @@
 
 class Forms;
 
+// The shown control of that name: a window may hold hidden ones of the same name.
+template<typename T = QWidget>
+T *shownChild(const QWidget *window, const QString &name)
+{
+    for (T *child : window->findChildren<T *>(name)) {
+        if (child->isVisible())
+            return child;
+    }
+    return nullptr;
+}
+
 // One user action, written so that it can be replayed on a fresh program: targets are named,
 // and a right answer is read from the program when it is typed, not when it was first drawn.
 struct UserEvent

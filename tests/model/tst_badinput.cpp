@@ -25,16 +25,6 @@
 
 namespace {
 
-template<typename T = QWidget>
-T *shownChild(const QWidget *window, const QString &name)
-{
-    for (T *child : window->findChildren<T *>(name)) {
-        if (child->isVisible())
-            return child;
-    }
-    return nullptr;
-}
-
 // A click as the windowing system delivers it: a window blocked by a modal one never sees it.
 void userClick(QWidget *control)
 {

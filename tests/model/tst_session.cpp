@@ -22,16 +22,6 @@
 
 namespace {
 
-template<typename T = QWidget>
-T *shownChild(const QWidget *window, const QString &name)
-{
-    for (T *child : window->findChildren<T *>(name)) {
-        if (child->isVisible())
-            return child;
-    }
-    return nullptr;
-}
-
 void click(QWidget *control)
 {
     QVERIFY(control);
