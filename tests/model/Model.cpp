@@ -96,6 +96,8 @@ void Model::apply(const Delivery &d)
     case Delivery::What::Activate:
         break;
     case Delivery::What::Click:
+        if (d.cursor >= 0 && m_state.running)
+            m_state.answerCursor = std::min<int>(d.cursor, m_state.answerText.size());
         click(d.window, d.widget);
         break;
     case Delivery::What::Space:
@@ -310,6 +312,7 @@ void Model::startTest()
     m_state.asked = 0;
     m_state.wrong = 0;
     m_state.answerText.clear();
+    m_state.answerCursor = 0;
     m_state.startSeconds = m_now;
 }
 
@@ -324,10 +327,14 @@ void Model::type(const QString &text, bool replace)
         if (c.isPrint() || c.category() == QChar::Other_Format)
             printable += c;
     }
-    QString result = replace ? printable : m_state.answerText + printable;
-    if (result.size() > MaxAnswerLength)
-        result.truncate(MaxAnswerLength);
-    m_state.answerText = result;
+    if (replace) {
+        m_state.answerText.clear();
+        m_state.answerCursor = 0;
+    }
+    // A full box takes only what still fits, wherever the cursor is.
+    printable.truncate(MaxAnswerLength - m_state.answerText.size());
+    m_state.answerText.insert(m_state.answerCursor, printable);
+    m_state.answerCursor += printable.size();
 }
 
 void Model::submit(const sumwright::Answer &expected)
@@ -339,6 +346,7 @@ void Model::submit(const sumwright::Answer &expected)
     else
         ++m_stats.right;
     m_state.answerText.clear();
+    m_state.answerCursor = 0;
     if (Counts[static_cast<std::size_t>(m_state.countIndex)] <= m_state.asked) {
         ++m_stats.testsFinishedByCount;
         endOfTest();

@@ -35,6 +35,9 @@ struct ModelState
     int markedMode = 0; // which optMode button is marked
     bool vertical = false;
     QString answerText;
+    // Where typing goes into the answer: the end, unless a click put the cursor elsewhere. Not
+    // compared: it is the toolkit's, and only its effect on the text is the program's.
+    int answerCursor = 0;
     int asked = 0;
     int wrong = 0;
     long long startSeconds = 0;
@@ -64,6 +67,7 @@ struct Delivery
     QString text; // typed text; the menu action's name; the mnemonic letter
     int key = 0; // CountKey: Qt key
     bool replaceText = false; // Type: the box was emptied first (select all)
+    int cursor = -1; // Click on the answer box: where the toolkit's hit test puts the cursor
     sumwright::Answer expected; // Submit: the expected answer of the question on screen
 };
 

@@ -543,14 +543,19 @@ std::vector<Delivery> ModelRun::resolve(const UserEvent &e)
         }
         if (!window->rect().contains(point))
             return skip();
-        const QWidget *hit = window->childAt(point);
+        QWidget *hit = window->childAt(point);
         if (inside<QComboBox>(hit) || inside<QMenuBar>(hit))
             return skip();
         m_target = window;
         m_point = point;
         if (hit && !clickArea(hit).contains(hit->mapFrom(window, point)))
             return { { What::Click, e.window, QStringLiteral("page") } };
-        return { { What::Click, e.window, namedAncestor(hit, window) } };
+        Delivery click { What::Click, e.window, namedAncestor(hit, window) };
+        // Right-to-left text puts "after the last character" somewhere else on screen; where a
+        // click lands in shaped text is the toolkit's to say, so the model asks it.
+        if (auto *box = qobject_cast<QLineEdit *>(hit))
+            click.cursor = box->cursorPositionAt(box->mapFrom(window, point));
+        return { click };
     }
     case UserEvent::Kind::Menu:
         if (QApplication::activeModalWidget())
