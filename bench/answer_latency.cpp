@@ -22,7 +22,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -111,13 +110,14 @@ void pressEnter(QLineEdit *edit)
 // Posts the Enter release and runs the event loop until the next question is on screen; returns
 // the microseconds that took. A caption equal to the one before gives the label nothing to paint.
 double submitAndWait(QLineEdit *edit, QLabel *label, PaintWatch &watch,
-        const std::function<bool()> &submitted)
+                     const std::function<bool()> &submitted)
 {
     const QString before = label->text();
     pressEnter(edit);
     watch.reset();
     const auto start = Clock::now();
-    QCoreApplication::postEvent(edit, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier));
+    QCoreApplication::postEvent(edit,
+                                new QKeyEvent(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier));
     const bool shown = spinUntil([&] {
         return watch.editPainted()
                 && (watch.labelPainted() || (submitted() && label->text() == before));
@@ -164,7 +164,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (watched == m_edit && event->type() == QEvent::KeyRelease
-                && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Return) {
+            && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Return) {
             m_next = (m_next + 1) % m_texts.size();
             m_label->setText(m_texts[m_next]);
             m_edit->clear();
@@ -206,10 +206,11 @@ Percentiles percentiles(std::vector<double> samples)
 {
     std::sort(samples.begin(), samples.end());
     const auto at = [&](double q) {
-        const auto rank = static_cast<std::size_t>(std::ceil(q * static_cast<double>(samples.size())));
+        const auto rank
+                = static_cast<std::size_t>(std::ceil(q * static_cast<double>(samples.size())));
         return samples[std::max<std::size_t>(rank, 1) - 1];
     };
-    return { at(0.50), at(0.99), samples.back() };
+    return {at(0.50), at(0.99), samples.back()};
 }
 
 const char *verdict(bool holds)
@@ -223,7 +224,11 @@ const char *verdict(bool holds)
 class ProgramRun
 {
 public:
-    ProgramRun(Forms &forms, std::vector<double> &samples) : m_forms(forms), m_samples(samples) { }
+    ProgramRun(Forms &forms, std::vector<double> &samples)
+        : m_forms(forms)
+        , m_samples(samples)
+    {
+    }
 
     void nextTest(const std::function<void()> &done)
     {
@@ -245,14 +250,16 @@ private:
         QuestionWindow &input = m_forms.frmInput();
         if (!QTest::qWaitForWindowActive(&input))
             std::fprintf(stderr, "answer_latency: the question window did not become active\n");
-        QTest::mouseClick(input.findChild<QPushButton *>(QStringLiteral("cmdStart")), Qt::LeftButton);
+        QTest::mouseClick(input.findChild<QPushButton *>(QStringLiteral("cmdStart")),
+                          Qt::LeftButton);
         auto *label = input.findChild<QLabel *>(QStringLiteral("lblQuestion"));
         auto *edit = input.findChild<QLineEdit *>(QStringLiteral("txtAnswer"));
         m_watch.watch(label, edit);
         const double count = sumwright::CountValue(m_forms.frmMain().countText().toStdString());
         while (input.isTestRunning() && static_cast<int>(m_samples.size()) < AnswersWanted) {
             const auto &session = input.session();
-            typeAnswer(edit, m_watch, QString::fromStdString(sumwright::AnswerText(session.vAnswer)));
+            typeAnswer(edit, m_watch,
+                       QString::fromStdString(sumwright::AnswerText(session.vAnswer)));
             const std::int16_t asked = session.iAsked;
             if (asked + 1 >= count) {
                 // The last answer ends the test: what follows is the result, not a question.
@@ -261,11 +268,12 @@ private:
                 QApplication::sendEvent(edit, &release);
                 break;
             }
-            m_samples.push_back(submitAndWait(
-                    edit, label, m_watch, [&] { return session.iAsked != asked; }));
+            m_samples.push_back(
+                    submitAndWait(edit, label, m_watch, [&] { return session.iAsked != asked; }));
         }
         if (input.isTestRunning())
-            QTest::mouseClick(input.findChild<QPushButton *>(QStringLiteral("cmdEndTest")), Qt::LeftButton);
+            QTest::mouseClick(input.findChild<QPushButton *>(QStringLiteral("cmdEndTest")),
+                              Qt::LeftButton);
     }
 
     Forms &m_forms;
@@ -326,13 +334,14 @@ int main(int argc, char *argv[])
     const Percentiles f = percentiles(floorSamples);
     const Percentiles p = percentiles(programSamples);
     const double ratio = p.p50 / f.p50;
-    std::printf("per answer, %s, %zu answers each, microseconds from Enter released to next question painted\n",
-            qPrintable(QGuiApplication::platformName()), programSamples.size());
+    std::printf("per answer, %s, %zu answers each, microseconds from Enter released to next "
+                "question painted\n",
+                qPrintable(QGuiApplication::platformName()), programSamples.size());
     std::printf("  %-10s %8s %8s %8s\n", "", "p50", "p99", "max");
     std::printf("  %-10s %8.0f %8.0f %8.0f\n", "floor", f.p50, f.p99, f.max);
     const Percentiles framed = percentiles(framedSamples);
     std::printf("  %-10s %8.0f %8.0f %8.0f   (the floor's label and line edit in a group box)\n",
-            "framed", framed.p50, framed.p99, framed.max);
+                "framed", framed.p50, framed.p99, framed.max);
     std::printf("  %-10s %8.0f %8.0f %8.0f\n", "program", p.p50, p.p99, p.max);
     std::printf("  p50  %.3f x floor (target <= 1.2): %s\n", ratio, verdict(ratio <= 1.2));
     std::printf("  p99  %.0f us (target < 1000): %s\n", p.p99, verdict(p.p99 < 1000));

@@ -9,15 +9,14 @@
 #include "core/Random.h"
 #include "core/SeriesQuestions.h"
 
-#include <benchmark/benchmark.h>
-
 #include <atomic>
+#include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <new>
 #include <string>
 
 namespace {
-std::atomic<long> allocations { 0 };
+std::atomic<long> allocations {0};
 } // namespace
 
 void *operator new(std::size_t size)
@@ -95,8 +94,8 @@ void BM_Arithmetic(benchmark::State &state)
     });
 }
 BENCHMARK(BM_Arithmetic)
-        ->ArgNames({ "op", "level", "vertical" })
-        ->ArgsProduct({ { Addition, Subtraction, Multiplication, Division }, { 0, 1, 2 }, { 0, 1 } });
+        ->ArgNames({"op", "level", "vertical"})
+        ->ArgsProduct({{Addition, Subtraction, Multiplication, Division}, {0, 1, 2}, {0, 1}});
 
 void BM_NumberSeries(benchmark::State &state)
 {
@@ -129,11 +128,9 @@ void BM_AnswerCheck(benchmark::State &state)
         Answer expected;
     };
     const Case cases[] = {
-        { "1234", std::int16_t { 1234 } },
-        { "1243", std::int16_t { 1234 } },
-        { "-17", std::int16_t { -17 } },
-        { "k", std::string("K") },
-        { "j", std::string("K") },
+            {"1234", std::int16_t {1234}}, {"1243", std::int16_t {1234}},
+            {"-17", std::int16_t {-17}},   {"k", std::string("K")},
+            {"j", std::string("K")},
     };
     const Case &c = cases[state.range(0)];
     const std::string typed = c.typed;

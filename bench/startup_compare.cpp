@@ -4,18 +4,16 @@
 //
 // Usage: startup_compare <rounds> <label> <program> <floor>
 
-#include <sys/resource.h>
-#include <sys/wait.h>
-
-#include <fcntl.h>
-#include <spawn.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
+#include <spawn.h>
 #include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 extern char **environ;
@@ -41,7 +39,7 @@ bool runOnce(const char *path, Run &run)
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    char *const argv[] = { const_cast<char *>(path), nullptr };
+    char *const argv[] = {const_cast<char *>(path), nullptr};
 
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
@@ -88,7 +86,7 @@ Medians medians(const std::vector<Run> &runs)
         cpu.push_back(r.cpuMs);
         peak.push_back(r.peakMiB);
     }
-    return { median(wall), median(cpu), median(peak) };
+    return {median(wall), median(cpu), median(peak)};
 }
 
 const char *verdict(bool holds)
@@ -119,7 +117,8 @@ int main(int argc, char *argv[])
         // The order flips every round, so neither always runs right after the other.
         const bool programFirst = i % 2 == 0;
         Run a, b;
-        if (!runOnce(programFirst ? program : floor, a) || !runOnce(programFirst ? floor : program, b))
+        if (!runOnce(programFirst ? program : floor, a)
+            || !runOnce(programFirst ? floor : program, b))
             return 1;
         programRuns.push_back(programFirst ? a : b);
         floorRuns.push_back(programFirst ? b : a);
@@ -134,8 +133,10 @@ int main(int argc, char *argv[])
     std::printf("  %-10s %10s %10s %12s\n", "", "wall ms", "CPU ms", "peak MiB");
     std::printf("  %-10s %10.1f %10.1f %12.1f\n", "floor", f.wallMs, f.cpuMs, f.peakMiB);
     std::printf("  %-10s %10.1f %10.1f %12.1f\n", "program", p.wallMs, p.cpuMs, p.peakMiB);
-    std::printf("  wall  %.3f x floor (target <= 1.10): %s\n", wallRatio, verdict(wallRatio <= 1.10));
+    std::printf("  wall  %.3f x floor (target <= 1.10): %s\n", wallRatio,
+                verdict(wallRatio <= 1.10));
     std::printf("  CPU   %.3f x floor (target <= 1.10): %s\n", cpuRatio, verdict(cpuRatio <= 1.10));
-    std::printf("  peak  %+.2f MiB over floor (target <= +4): %s\n", peakDiff, verdict(peakDiff <= 4.0));
+    std::printf("  peak  %+.2f MiB over floor (target <= +4): %s\n", peakDiff,
+                verdict(peakDiff <= 4.0));
     return 0;
 }

@@ -17,14 +17,14 @@ void buildMenus(QMenuBar *bar)
 {
     bar->addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("&Exit"));
     QMenu *options = bar->addMenu(QStringLiteral("&Options"));
-    for (const char *caption : { "&Easy", "&Medium", "&Hard" })
+    for (const char *caption : {"&Easy", "&Medium", "&Hard"})
         options->addAction(QString::fromLatin1(caption))->setCheckable(true);
     QMenu *tests = bar->addMenu(QStringLiteral("&Tests"));
     QMenu *first = tests->addMenu(QStringLiteral("First"));
-    for (const char *caption : { "One", "Two", "Three", "Four" })
+    for (const char *caption : {"One", "Two", "Three", "Four"})
         first->addAction(QString::fromLatin1(caption));
     QMenu *second = tests->addMenu(QStringLiteral("Second"));
-    for (const char *caption : { "Five", "Six", "Seven" })
+    for (const char *caption : {"Five", "Six", "Seven"})
         second->addAction(QString::fromLatin1(caption));
     QMenu *help = bar->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("About"));
@@ -52,7 +52,7 @@ int main(int argc, char *argv[])
         option->setChecked(i == 0);
     }
     auto *combo = new QComboBox(client);
-    for (const char *choice : { "25", "50", "75", "100", "150", "200" })
+    for (const char *choice : {"25", "50", "75", "100", "150", "200"})
         combo->addItem(QString::fromLatin1(choice));
     combo->setGeometry(432, 64, 113, 32);
     for (int i = 0; i < 14; ++i) {

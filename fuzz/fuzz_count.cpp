@@ -2,7 +2,6 @@
 // gives exactly that number, and text that does not start with a number gives 0.
 
 #include "FuzzCheck.h"
-
 #include "core/AnswerCheck.h"
 
 #include <cmath>
@@ -16,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_CHECK(!std::isnan(value));
 
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n'))
+    while (i < text.size()
+           && (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n'))
         ++i;
     double sign = 1.0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
@@ -32,8 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         digits = digits * 10.0 + (text[end++] - '0');
     const bool plain = end > i && end - i <= 15
             && (end == text.size()
-                    || !((text[end] >= '0' && text[end] <= '9') || text[end] == '.' || text[end] == 'e'
-                            || text[end] == 'E'));
+                || !((text[end] >= '0' && text[end] <= '9') || text[end] == '.' || text[end] == 'e'
+                     || text[end] == 'E'));
     if (plain)
         FUZZ_CHECK(value == sign * digits);
     return 0;

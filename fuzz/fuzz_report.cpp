@@ -2,7 +2,6 @@
 // seconds text of an optional minus and at least two digits that rounds the span.
 
 #include "FuzzCheck.h"
-
 #include "core/ResultReport.h"
 
 #include <cmath>

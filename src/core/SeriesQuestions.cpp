@@ -25,7 +25,7 @@ bool DrawDescending(RandomSource &random)
 
 std::string Letter(std::int16_t code)
 {
-    return { static_cast<char>(code) };
+    return {static_cast<char>(code)};
 }
 
 } // namespace

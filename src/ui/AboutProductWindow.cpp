@@ -22,8 +22,8 @@ struct Text
 } // namespace
 
 AboutProductWindow::AboutProductWindow(Forms & /*forms*/)
-    : Form("frmAboutProduct", QStringLiteral("About Quorvane Tessaline"), { 7065, 3075 },
-            Qt::white, Artwork::Picture::AboutProductIcon)
+    : Form("frmAboutProduct", QStringLiteral("About Quorvane Tessaline"), {7065, 3075}, Qt::white,
+           Artwork::Picture::AboutProductIcon)
 {
     ensureLoaded();
 }
@@ -36,22 +36,26 @@ QString AboutProductWindow::versionLine(int major, int minor)
 void AboutProductWindow::buildControls(QWidget *page)
 {
     const Text texts[] = {
-        { twips(120, 0, 6615, 495), Rust, makeFont(Face::TimesNewRoman, 18, true, true), false },
-        { twips(120, 390, 6855, 1215), QColor(128, 64, 0), makeFont(Face::TimesNewRoman, 12, true), true },
-        { twips(120, 1750, 6855, 255), Rust, makeFont(Face::SansSerif, 9.75), false },
-        { twips(120, 2520, 6855, 495), QColor(0, 192, 0), makeFont(Face::SansSerif, 9.75, true), true },
+            {twips(120, 0, 6615, 495), Rust, makeFont(Face::TimesNewRoman, 18, true, true), false},
+            {twips(120, 390, 6855, 1215), QColor(128, 64, 0),
+             makeFont(Face::TimesNewRoman, 12, true), true},
+            {twips(120, 1750, 6855, 255), Rust, makeFont(Face::SansSerif, 9.75), false},
+            {twips(120, 2520, 6855, 495), QColor(0, 192, 0), makeFont(Face::SansSerif, 9.75, true),
+             true},
     };
     const QString captions[] = {
-        // The version line is built at every load from the build's own version.
-        versionLine(sumwright::VersionMajor, sumwright::VersionMinor),
-        QStringLiteral("Helps you practicing your mathematical functions so that you can solve you "
-                       "mathematical problems quickly in daily a life. Quorvane Sumwright is "
-                       "prepared for four mathematical function [plus, minus, multiplication, and "
-                       "division] and series and fraction questions."),
-        QStringLiteral("This product is quite free and available on the Quorvane Corporation Website"),
-        QStringLiteral("Note: Contribute on page ") + addresses::DonationUrl
-                + QStringLiteral(" if you liked this") + QString(18, QLatin1Char(' '))
-                + QStringLiteral("utility software."),
+            // The version line is built at every load from the build's own version.
+            versionLine(sumwright::VersionMajor, sumwright::VersionMinor),
+            QStringLiteral(
+                    "Helps you practicing your mathematical functions so that you can solve you "
+                    "mathematical problems quickly in daily a life. Quorvane Sumwright is "
+                    "prepared for four mathematical function [plus, minus, multiplication, and "
+                    "division] and series and fraction questions."),
+            QStringLiteral(
+                    "This product is quite free and available on the Quorvane Corporation Website"),
+            QStringLiteral("Note: Contribute on page ") + addresses::DonationUrl
+                    + QStringLiteral(" if you liked this") + QString(18, QLatin1Char(' '))
+                    + QStringLiteral("utility software."),
     };
     for (int i = 0; i < 4; ++i) {
         const Text &text = texts[i];
@@ -77,7 +81,8 @@ void AboutProductWindow::buildControls(QWidget *page)
     setBackground(link, Qt::white);
     setTextColour(link, QColor(0, 0, 255));
     fitText(link);
-    connect(link, &ClickableLabel::clicked, this, [] { Forms::openAddress(addresses::WebsiteUrl); });
+    connect(link, &ClickableLabel::clicked, this,
+            [] { Forms::openAddress(addresses::WebsiteUrl); });
 
     placeRule(make<Rule>(page, QStringLiteral("Line1"), Rust, 1), 0, 7080, 1680, 1);
 }

@@ -47,8 +47,8 @@ struct Line
 } // namespace
 
 AboutProgrammerWindow::AboutProgrammerWindow(Forms & /*forms*/)
-    : Form("frmAboutProgrammer", QStringLiteral("About Programmer"), { 6705, 3030 },
-            QColor(255, 255, 128), Artwork::Picture::AboutProgrammerIcon)
+    : Form("frmAboutProgrammer", QStringLiteral("About Programmer"), {6705, 3030},
+           QColor(255, 255, 128), Artwork::Picture::AboutProgrammerIcon)
 {
     ensureLoaded();
 }
@@ -60,7 +60,8 @@ void AboutProgrammerWindow::buildControls(QWidget *page)
     banner->setGeometry(twips(0, 0, 6735, 735));
     banner->setAccessibleName(QStringLiteral("Banner"));
 
-    auto *title = make<ClickableLabel>(page, QStringLiteral("Label1"), QStringLiteral("About Programmer"));
+    auto *title = make<ClickableLabel>(page, QStringLiteral("Label1"),
+                                       QStringLiteral("About Programmer"));
     title->setGeometry(twips(1320, 120, 4335, 615));
     title->setFont(makeFont(Face::Impact, 21.75));
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -75,14 +76,16 @@ void AboutProgrammerWindow::buildControls(QWidget *page)
 
     const QFont small = makeFont(Face::SansSerif, 9.75, true);
     const Line lines[] = {
-        { "Tamsin Ardell", twips(2160, 840, 4335, 495), makeFont(Face::TimesNewRoman, 21.75, true), false },
-        { "M.Sc. in Applied Mathematics", twips(2160, 1440, 4095, 255), small, false },
-        { "Software engineer at the Quorvane Corporation, writing small tools for learners",
-                twips(2160, 1800, 4095, 615), small, true },
-        { "Contact: tamsin@quorvane.example", twips(2160, 2640, 4095, 255), small, false },
+            {"Tamsin Ardell", twips(2160, 840, 4335, 495),
+             makeFont(Face::TimesNewRoman, 21.75, true), false},
+            {"M.Sc. in Applied Mathematics", twips(2160, 1440, 4095, 255), small, false},
+            {"Software engineer at the Quorvane Corporation, writing small tools for learners",
+             twips(2160, 1800, 4095, 615), small, true},
+            {"Contact: tamsin@quorvane.example", twips(2160, 2640, 4095, 255), small, false},
     };
     for (int i = 0; i < 4; ++i) {
-        auto *label = make<ClickableLabel>(page, indexed("lblLabel", i), QString::fromUtf8(lines[i].text));
+        auto *label = make<ClickableLabel>(page, indexed("lblLabel", i),
+                                           QString::fromUtf8(lines[i].text));
         label->setGeometry(lines[i].geometry);
         label->setFont(lines[i].font);
         label->setWordWrap(lines[i].wrap);

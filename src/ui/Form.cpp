@@ -7,13 +7,13 @@
 using namespace toolkit;
 
 Form::Form(const char *name, const QString &caption, QSize clientTwips, const QColor &background,
-        Artwork::Picture icon)
+           Artwork::Picture icon)
     : QDialog(nullptr)
 {
     setObjectName(QLatin1String(name));
     setWindowTitle(caption);
     setWindowIcon(Artwork::icon(icon));
-    makeFixedWindow(this, { px(clientTwips.width()), px(clientTwips.height()) });
+    makeFixedWindow(this, {px(clientTwips.width()), px(clientTwips.height())});
     setBackground(this, background);
 }
 

@@ -12,7 +12,7 @@ class Form : public QDialog
     Q_OBJECT
 public:
     Form(const char *name, const QString &caption, QSize clientTwips, const QColor &background,
-            Artwork::Picture icon);
+         Artwork::Picture icon);
 
     // Builds the controls if the close box discarded them (or they were never built).
     void ensureLoaded();

@@ -1,12 +1,11 @@
 #include "ui/Forms.h"
 
+#include "Version.h"
 #include "ui/AboutProductWindow.h"
 #include "ui/AboutProgrammerWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/QuestionWindow.h"
 #include "ui/ResultWindow.h"
-
-#include "Version.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -34,19 +34,20 @@ struct KindButton
 };
 
 const KindButton ArithmeticButtons[] = {
-    { "Addition", "&Addition", "mAddition", twips(240, 1680, 3015, 1095) },
-    { "Subtraction", "&Subtraction", "mSubtraction", twips(3360, 1680, 3015, 1095) },
-    { "Multiplication", "&Multiplication", "mMultiplication", twips(240, 2880, 3015, 1095) },
-    { "Division", "&Devision", "mDevision", twips(3360, 2880, 3015, 1095) },
+        {"Addition", "&Addition", "mAddition", twips(240, 1680, 3015, 1095)},
+        {"Subtraction", "&Subtraction", "mSubtraction", twips(3360, 1680, 3015, 1095)},
+        {"Multiplication", "&Multiplication", "mMultiplication", twips(240, 2880, 3015, 1095)},
+        {"Division", "&Devision", "mDevision", twips(3360, 2880, 3015, 1095)},
 };
 const KindButton SeriesButtons[] = {
-    { "&Number Series", "&Number Series", "mNumberSeries", twips(240, 4080, 3015, 975) },
-    { "&Alphabet Series", "&Alphabet Series", "mAlphabetSeries", twips(3360, 4080, 3015, 975) },
-    { "Alpha Numeric Series ", "Alpha N&umeric Series", "mAlphaNumericSeries",
-            twips(6480, 4080, 3015, 975) },
+        {"&Number Series", "&Number Series", "mNumberSeries", twips(240, 4080, 3015, 975)},
+        {"&Alphabet Series", "&Alphabet Series", "mAlphabetSeries", twips(3360, 4080, 3015, 975)},
+        {"Alpha Numeric Series ", "Alpha N&umeric Series", "mAlphaNumericSeries",
+         twips(6480, 4080, 3015, 975)},
 };
-const Artwork::Picture ArithmeticPictures[] = { Artwork::Picture::Addition,
-    Artwork::Picture::Subtraction, Artwork::Picture::Multiplication, Artwork::Picture::Division };
+const Artwork::Picture ArithmeticPictures[]
+        = {Artwork::Picture::Addition, Artwork::Picture::Subtraction,
+           Artwork::Picture::Multiplication, Artwork::Picture::Division};
 
 struct LevelOption
 {
@@ -56,9 +57,9 @@ struct LevelOption
     int left;
 };
 const LevelOption LevelOptions[] = {
-    { "Easy", "&Easy", "mEasy", 360 },
-    { "Medium", "&Medium", "mMedium", 3480 },
-    { "Hard", "&Hard", "mHard", 6480 },
+        {"Easy", "&Easy", "mEasy", 360},
+        {"Medium", "&Medium", "mMedium", 3480},
+        {"Hard", "&Hard", "mHard", 6480},
 };
 
 QAction *addItem(QMenu *menu, const char *caption, const char *name)
@@ -86,7 +87,7 @@ MainWindow::MainWindow(Forms &forms)
     setWindowTitle(QStringLiteral("Quorvane Sumwright"));
     setWindowIcon(Artwork::icon(Artwork::Picture::ProgramIcon));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -108,7 +109,8 @@ void MainWindow::buildControls(QWidget *client)
     auto *levelGroup = new QButtonGroup(this);
     for (int i = 0; i < LevelCount; ++i) {
         const LevelOption &option = LevelOptions[i];
-        auto *button = make<QRadioButton>(client, indexed("Options", i), QString::fromUtf8(option.caption));
+        auto *button = make<QRadioButton>(client, indexed("Options", i),
+                                          QString::fromUtf8(option.caption));
         button->setGeometry(twips(option.left, 240, 5055, 375));
         levelGroup->addButton(button, i);
         m_options[static_cast<std::size_t>(i)] = button;
@@ -125,7 +127,7 @@ void MainWindow::buildControls(QWidget *client)
 
     const QFont buttonFont = makeFont(Face::Arial, 14.25);
     const auto addButton = [&](const QString &name, const char *caption, const QColor &colour,
-                                   const QRect &geometry) {
+                               const QRect &geometry) {
         auto *button = make<CommandButton>(client, name, QString::fromUtf8(caption), colour);
         button->setFont(buttonFont);
         button->setGeometry(geometry);
@@ -133,21 +135,21 @@ void MainWindow::buildControls(QWidget *client)
     };
     for (int i = 0; i < ArithmeticKindCount; ++i) {
         auto *button = addButton(indexed("cmdMath", i), ArithmeticButtons[i].caption,
-                ArithmeticColour, ArithmeticButtons[i].geometry);
+                                 ArithmeticColour, ArithmeticButtons[i].geometry);
         button->setPicture(ArithmeticPictures[i]);
         connect(button, &QPushButton::clicked, this, [this, i] { chooseKind(ArithmeticType, i); });
     }
     for (int i = 0; i < SeriesKindCount; ++i) {
         auto *button = addButton(indexed("cmdSeries", i), SeriesButtons[i].caption, SeriesColour,
-                SeriesButtons[i].geometry);
+                                 SeriesButtons[i].geometry);
         connect(button, &QPushButton::clicked, this, [this, i] { chooseKind(SeriesType, i); });
     }
     auto *visit = addButton(QStringLiteral("cmdVisitWebsite"), "&Visit Website", LeaveColour,
-            twips(6480, 1680, 3015, 1095));
+                            twips(6480, 1680, 3015, 1095));
     visit->setPicture(Artwork::Picture::VisitWebsite);
     connect(visit, &QPushButton::clicked, this, [] { Forms::openAddress(addresses::WebsiteUrl); });
     auto *exit = addButton(QStringLiteral("cmdExit"), "&Exit", LeaveColour,
-            twips(6480, 2880, 3015, 1095));
+                           twips(6480, 2880, 3015, 1095));
     exit->setPicture(Artwork::Picture::Exit);
     // "&Exit" on the menu bar claims Alt+E as well. Two owners would make Qt treat the key as
     // ambiguous and do nothing; as on the desktops this layout comes from, the menu bar wins.
@@ -158,7 +160,8 @@ void MainWindow::buildControls(QWidget *client)
         m_forms.endProgram();
     });
 
-    auto *label = make<QLabel>(client, QStringLiteral("Label1"), QStringLiteral("Number of Questions:"));
+    auto *label = make<QLabel>(client, QStringLiteral("Label1"),
+                               QStringLiteral("Number of Questions:"));
     label->setGeometry(twips(480, 960, 3255, 375));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Screen readers announce the count box with this label; the caption has no access key,
@@ -183,13 +186,15 @@ void MainWindow::buildMenus()
         QAction *item = addItem(options, LevelOptions[i].menuCaption, LevelOptions[i].menuName);
         item->setCheckable(true);
         m_levelItems[static_cast<std::size_t>(i)] = item;
-        connect(item, &QAction::triggered, this, [this, i] { setLevel(static_cast<std::int16_t>(i)); });
+        connect(item, &QAction::triggered, this,
+                [this, i] { setLevel(static_cast<std::int16_t>(i)); });
     }
 
     QMenu *tests = addMenu(bar, nullptr, "&Tests", "mTests");
     QMenu *arithmetic = addMenu(bar, tests, "Arithmetic", "mArithmetic");
     for (int i = 0; i < ArithmeticKindCount; ++i) {
-        connect(addItem(arithmetic, ArithmeticButtons[i].menuCaption, ArithmeticButtons[i].menuName),
+        connect(addItem(arithmetic, ArithmeticButtons[i].menuCaption,
+                        ArithmeticButtons[i].menuName),
                 &QAction::triggered, this, [this, i] { chooseKind(ArithmeticType, i); });
     }
     QMenu *series = addMenu(bar, tests, "&Series", "mSeries");

@@ -3,7 +3,6 @@
 #include "core/QuestionSelection.h"
 
 #include <QMainWindow>
-
 #include <array>
 
 class Forms;

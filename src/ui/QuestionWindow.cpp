@@ -30,8 +30,8 @@ bool isEnter(const QKeyEvent *key)
 } // namespace
 
 QuestionWindow::QuestionWindow(Forms &forms)
-    : Form("frmInput", QStringLiteral("Solve Questions"), { 7455, 5325 }, WindowColour,
-            Artwork::Picture::ProgramIcon)
+    : Form("frmInput", QStringLiteral("Solve Questions"), {7455, 5325}, WindowColour,
+           Artwork::Picture::ProgramIcon)
     , m_forms(forms)
 {
     setFont(makeFont(Face::Arial, 14.25));
@@ -46,32 +46,40 @@ void QuestionWindow::buildControls(QWidget *page)
     // Created in tab order, so focus moves as the window's tab indices say.
     m_questionFrame = make<Frame>(page, QStringLiteral("Frame1"), QStringLiteral("Question"));
     m_questionFrame->setGeometry(twips(120, 840, 7215, 3615));
-    m_question = make<QLabel>(m_questionFrame, QStringLiteral("lblQuestion"), QStringLiteral("2 + 2"));
+    m_question
+            = make<QLabel>(m_questionFrame, QStringLiteral("lblQuestion"), QStringLiteral("2 + 2"));
     m_question->setGeometry(twips(240, 480, 6855, 2295));
     m_answer = make<QLineEdit>(m_questionFrame, QStringLiteral("txtAnswer"), QStringLiteral("4"));
     m_answer->setGeometry(twips(1560, 2880, 1695, 450));
     m_answer->setAccessibleName(QStringLiteral("Answer"));
     m_answer->installEventFilter(this);
-    auto *answerLabel = make<QLabel>(m_questionFrame, QStringLiteral("Label1"), QStringLiteral("Answer:"));
+    auto *answerLabel
+            = make<QLabel>(m_questionFrame, QStringLiteral("Label1"), QStringLiteral("Answer:"));
     answerLabel->setGeometry(twips(240, 2880, 1095, 495));
     answerLabel->setBuddy(m_answer);
 
-    m_close = make<CommandButton>(page, QStringLiteral("cmdClose"), QStringLiteral("&Close"), StopColour);
+    m_close = make<CommandButton>(page, QStringLiteral("cmdClose"), QStringLiteral("&Close"),
+                                  StopColour);
     m_close->setGeometry(twips(5280, 4560, 2055, 615));
-    m_endTest = make<CommandButton>(page, QStringLiteral("cmdEndTest"), QStringLiteral("&End Test"), StopColour);
+    m_endTest = make<CommandButton>(page, QStringLiteral("cmdEndTest"), QStringLiteral("&End Test"),
+                                    StopColour);
     m_endTest->setGeometry(twips(2640, 4560, 2535, 615));
 
     m_modeFrame = make<Frame>(page, QStringLiteral("Frame2"), QStringLiteral("Select Mode"));
     m_modeFrame->setGeometry(twips(1680, 1560, 4455, 2055));
-    m_modes[0] = make<QRadioButton>(m_modeFrame, indexed("optMode", 0), QStringLiteral("Horizontal mode"));
+    m_modes[0] = make<QRadioButton>(m_modeFrame, indexed("optMode", 0),
+                                    QStringLiteral("Horizontal mode"));
     m_modes[0]->setGeometry(twips(240, 360, 4095, 495));
     m_modes[0]->setChecked(true);
-    m_modes[1] = make<QRadioButton>(m_modeFrame, indexed("optMode", 1), QStringLiteral("Vertical mode"));
+    m_modes[1] = make<QRadioButton>(m_modeFrame, indexed("optMode", 1),
+                                    QStringLiteral("Vertical mode"));
     m_modes[1]->setGeometry(twips(240, 840, 4095, 495));
-    m_start = make<CommandButton>(m_modeFrame, QStringLiteral("cmdStart"), QStringLiteral("&Start Test"), StartColour);
+    m_start = make<CommandButton>(m_modeFrame, QStringLiteral("cmdStart"),
+                                  QStringLiteral("&Start Test"), StartColour);
     m_start->setGeometry(twips(1440, 1440, 2895, 495));
 
-    m_title = make<QLabel>(page, QStringLiteral("lblTitle"), QStringLiteral("Addition [Easy Mode]"));
+    m_title = make<QLabel>(page, QStringLiteral("lblTitle"),
+                           QStringLiteral("Addition [Easy Mode]"));
     m_title->setGeometry(twips(120, 120, 7215, 495));
     m_title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_title->setFont(makeFont(Face::SansSerif, 15.75, true));
@@ -131,7 +139,7 @@ void QuestionWindow::ShowQuestion()
 {
     m_answer->clear();
     DispatchQuestion(m_forms.frmMain().selection(), m_session.bVertical, m_forms.random(), m_label,
-            m_session.vAnswer);
+                     m_session.vAnswer);
     applyLabel();
     m_answer->setFocus(Qt::OtherFocusReason);
 }
@@ -145,7 +153,8 @@ void QuestionWindow::applyLabel()
         m_question->setFont(labelFont);
     }
     m_question->setAlignment(
-            (m_label.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+            (m_label.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft)
+            | Qt::AlignTop);
     m_question->setText(QString::fromStdString(m_label.caption));
 }
 
@@ -179,7 +188,8 @@ void QuestionWindow::closeTest()
 
 bool QuestionWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_answer && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+    if (watched == m_answer
+        && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (isEnter(key)) {
             // Only the release submits, once however long the key was held; the press must not
@@ -192,7 +202,7 @@ bool QuestionWindow::eventFilter(QObject *watched, QEvent *event)
         // test) must not end up in the answer as that letter; AltGr typing carries no Alt.
         const Qt::KeyboardModifiers modifiers = key->modifiers();
         if (event->type() == QEvent::KeyPress && modifiers.testFlag(Qt::AltModifier)
-                && !modifiers.testFlag(Qt::ControlModifier))
+            && !modifiers.testFlag(Qt::ControlModifier))
             return true;
     }
     return QDialog::eventFilter(watched, event);

@@ -2,7 +2,6 @@
 
 #include "core/QuestionDispatch.h"
 #include "core/TestSession.h"
-
 #include "ui/Form.h"
 
 #include <array>

@@ -13,8 +13,8 @@ const QColor WindowColour(255, 224, 192);
 } // namespace
 
 ResultWindow::ResultWindow(Forms & /*forms*/)
-    : Form("frmResult", QStringLiteral("Result"), { 5280, 3255 }, WindowColour,
-            Artwork::Picture::ProgramIcon)
+    : Form("frmResult", QStringLiteral("Result"), {5280, 3255}, WindowColour,
+           Artwork::Picture::ProgramIcon)
 {
     setFont(makeFont(Face::SansSerif, 14.25));
     ensureLoaded();
@@ -25,7 +25,7 @@ void ResultWindow::buildControls(QWidget *page)
     auto *frame = make<Frame>(page, QStringLiteral("Frame1"), QStringLiteral("Result"));
     frame->setGeometry(twips(120, 120, 5055, 2295));
     auto *close = make<CommandButton>(page, QStringLiteral("cmdClose"), QStringLiteral("&Close"),
-            QColor(255, 128, 128));
+                                      QColor(255, 128, 128));
     close->setGeometry(twips(1680, 2640, 1935, 495));
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
 
@@ -44,7 +44,7 @@ void ResultWindow::buildControls(QWidget *page)
 void ResultWindow::ShowResult()
 {
     ensureLoaded();
-    const auto lines = sumwright::ReportLines({ CountTime, iTotalQuestions, iWrongAnswered });
+    const auto lines = sumwright::ReportLines({CountTime, iTotalQuestions, iWrongAnswered});
     m_total->setText(QString::fromStdString(lines[0]));
     m_wrong->setText(QString::fromStdString(lines[1]));
     m_time->setText(QString::fromStdString(lines[2]));

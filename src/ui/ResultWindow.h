@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/DateTime.h"
-
 #include "ui/Form.h"
 
 #include <cstdint>

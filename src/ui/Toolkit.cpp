@@ -12,14 +12,14 @@ namespace toolkit {
 
 QFont makeFont(Face face, qreal pointSize, bool bold, bool underline)
 {
-    static const QStringList sans = { "MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans",
-        "Arimo", "DejaVu Sans", "Sans Serif" };
-    static const QStringList arial = { "Arial", "Liberation Sans", "Arimo", "DejaVu Sans",
-        "Sans Serif" };
-    static const QStringList times = { "Times New Roman", "Liberation Serif", "Tinos",
-        "DejaVu Serif", "Serif" };
-    static const QStringList impact = { "Impact", "Liberation Sans Narrow", "DejaVu Sans Condensed",
-        "DejaVu Sans", "Sans Serif" };
+    static const QStringList sans = {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans",
+                                     "Arimo",         "DejaVu Sans",          "Sans Serif"};
+    static const QStringList arial
+            = {"Arial", "Liberation Sans", "Arimo", "DejaVu Sans", "Sans Serif"};
+    static const QStringList times
+            = {"Times New Roman", "Liberation Serif", "Tinos", "DejaVu Serif", "Serif"};
+    static const QStringList impact = {"Impact", "Liberation Sans Narrow", "DejaVu Sans Condensed",
+                                       "DejaVu Sans", "Sans Serif"};
     QFont f;
     switch (face) {
     case Face::SansSerif:
@@ -51,7 +51,8 @@ void fitText(QLabel *label)
         const QFontMetrics metrics(f);
         const QRect box = label->contentsRect();
         const int flags = label->wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine;
-        const QRect needed = metrics.boundingRect(box, flags | int(label->alignment()), label->text());
+        const QRect needed
+                = metrics.boundingRect(box, flags | int(label->alignment()), label->text());
         // Glyphs of heavy faces overhang their advance; keep a little room for them.
         const int overhang = metrics.height() / 6;
         return needed.width() + overhang <= box.width() && needed.height() <= box.height();
@@ -84,7 +85,7 @@ void setTextColour(QWidget *widget, const QColor &colour)
 void makeFixedWindow(QWidget *window, QSize clientSize)
 {
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     window->setFixedSize(clientSize);
 }
 
@@ -112,7 +113,8 @@ void TabbedLabel::paintEvent(QPaintEvent * /*event*/)
     const QFontMetrics metrics = fontMetrics();
     // Eight average characters, the average taken over the lower-case letters as classic
     // window systems define it; the font's own average is inflated by wide glyphs.
-    const int tabStop = 8 * metrics.horizontalAdvance(QStringLiteral("abcdefghijklmnopqrstuvwxyz")) / 26;
+    const int tabStop
+            = 8 * metrics.horizontalAdvance(QStringLiteral("abcdefghijklmnopqrstuvwxyz")) / 26;
     const QRect area = contentsRect();
     int x = area.left();
     const QStringList pieces = text().split(QLatin1Char('\t'));
@@ -120,9 +122,9 @@ void TabbedLabel::paintEvent(QPaintEvent * /*event*/)
         if (i > 0)
             x = area.left() + ((x - area.left()) / tabStop + 1) * tabStop;
         painter.drawText(QRect(x, area.top(), area.right() - x + 1, area.height()),
-                int(alignment() & Qt::AlignVertical_Mask) | Qt::AlignLeft | Qt::TextSingleLine
-                        | Qt::TextDontClip,
-                pieces[i]);
+                         int(alignment() & Qt::AlignVertical_Mask) | Qt::AlignLeft
+                                 | Qt::TextSingleLine | Qt::TextDontClip,
+                         pieces[i]);
         x += metrics.horizontalAdvance(pieces[i]);
     }
 }
@@ -176,8 +178,9 @@ void CommandButton::paintEvent(QPaintEvent * /*event*/)
         content.setHeight(textHeight);
     }
     painter.setFont(font());
-    style()->drawItemText(&painter, content, Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextWordWrap,
-            palette(), isEnabled(), text(), QPalette::ButtonText);
+    style()->drawItemText(&painter, content,
+                          Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextWordWrap, palette(),
+                          isEnabled(), text(), QPalette::ButtonText);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
@@ -205,13 +208,13 @@ void Frame::paintEvent(QPaintEvent *event)
         return;
     const int inset = metrics.averageCharWidth();
     QRect caption = metrics.boundingRect(title());
-    caption.moveTopLeft({ inset, 0 });
+    caption.moveTopLeft({inset, 0});
     caption.adjust(-2, 0, 2, 0);
     if (!event->region().intersects(caption))
         return;
     painter.fillRect(caption, background);
     style()->drawItemText(&painter, caption, Qt::AlignCenter | Qt::TextShowMnemonic, palette(),
-            isEnabled(), title(), QPalette::WindowText);
+                          isEnabled(), title(), QPalette::WindowText);
 }
 
 Rule::Rule(const QColor &colour, int thickness, QWidget *parent)

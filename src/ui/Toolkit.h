@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Artwork.h"
+
 #include <QColor>
 #include <QFont>
 #include <QGroupBox>
@@ -7,10 +9,7 @@
 #include <QPushButton>
 #include <QRect>
 #include <QStringList>
-
 #include <optional>
-
-#include "ui/Artwork.h"
 
 class QWidget;
 
@@ -25,7 +24,7 @@ namespace toolkit {
 }
 [[nodiscard]] constexpr QRect twips(int left, int top, int width, int height)
 {
-    return { px(left), px(top), px(width), px(height) };
+    return {px(left), px(top), px(width), px(height)};
 }
 
 // Font families as the program names them, with the closest families a Linux desktop has.

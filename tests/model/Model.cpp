@@ -3,18 +3,16 @@
 #include "ui/Addresses.h"
 
 #include <QUrl>
-
 #include <Qt>
-
 #include <algorithm>
 #include <variant>
 
 namespace {
 
-const char *const LevelTags[] = { "[Easy Mode]", "[Medium Mode]", "[Hard Mode]" };
+const char *const LevelTags[] = {"[Easy Mode]", "[Medium Mode]", "[Hard Mode]"};
 const char *const KindTags[2][4] = {
-    { "Addition ", "Subtraction ", "Multiplication ", "Division " },
-    { "Number Series ", "Alphabet Series ", "Alpha Numeric Series ", nullptr },
+        {"Addition ", "Subtraction ", "Multiplication ", "Division "},
+        {"Number Series ", "Alphabet Series ", "Alpha Numeric Series ", nullptr},
 };
 
 // "cmdMath(2)" -> 2 when the name is of that array; -1 otherwise.
@@ -47,7 +45,8 @@ QString capitals(QString text)
 
 QString seconds(long long value)
 {
-    const QString digits = QString::number(value < 0 ? -value : value).rightJustified(2, QLatin1Char('0'));
+    const QString digits
+            = QString::number(value < 0 ? -value : value).rightJustified(2, QLatin1Char('0'));
     return value < 0 ? QLatin1Char('-') + digits : digits;
 }
 
@@ -79,11 +78,12 @@ bool ModelState::blocks(const QString &window) const
 std::array<QString, 3> ModelState::resultLines() const
 {
     return {
-        QStringLiteral("Total Questions:") + QString(27, QLatin1Char(' ')) + QString::number(resultTotal),
-        QStringLiteral("Wrong Answered:") + QString(23, QLatin1Char(' ')) + QLatin1Char('\t')
-                + QString::number(resultWrong),
-        QStringLiteral("Time Taken (in sec.)") + QString(19, QLatin1Char(' ')) + QLatin1Char('\t')
-                + seconds(resultSeconds),
+            QStringLiteral("Total Questions:") + QString(27, QLatin1Char(' '))
+                    + QString::number(resultTotal),
+            QStringLiteral("Wrong Answered:") + QString(23, QLatin1Char(' ')) + QLatin1Char('\t')
+                    + QString::number(resultWrong),
+            QStringLiteral("Time Taken (in sec.)") + QString(19, QLatin1Char(' '))
+                    + QLatin1Char('\t') + seconds(resultSeconds),
     };
 }
 
@@ -117,7 +117,8 @@ void Model::apply(const Delivery &d)
             type(d.text, d.replaceText);
         break;
     case Delivery::What::Submit:
-        if (d.window == QLatin1String("frmInput") && d.widget == QLatin1String("txtAnswer") && m_state.running)
+        if (d.window == QLatin1String("frmInput") && d.widget == QLatin1String("txtAnswer")
+            && m_state.running)
             submit(d.expected);
         break;
     case Delivery::What::Escape:
@@ -206,10 +207,10 @@ void Model::click(const QString &window, const QString &widget)
 
 void Model::menu(const QString &action)
 {
-    static const char *const levels[] = { "mEasy", "mMedium", "mHard" };
+    static const char *const levels[] = {"mEasy", "mMedium", "mHard"};
     static const char *const kinds[2][4] = {
-        { "mAddition", "mSubtraction", "mMultiplication", "mDevision" },
-        { "mNumberSeries", "mAlphabetSeries", "mAlphaNumericSeries", nullptr },
+            {"mAddition", "mSubtraction", "mMultiplication", "mDevision"},
+            {"mNumberSeries", "mAlphabetSeries", "mAlphaNumericSeries", nullptr},
     };
     for (int i = 0; i < 3; ++i) {
         if (action == QLatin1String(levels[i]))

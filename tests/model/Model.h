@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <array>
 
 // What a user sees of the program, predicted from the user's actions alone. Nothing here asks
@@ -59,13 +58,23 @@ struct ModelState
 struct Delivery
 {
     enum class What {
-        Nothing, Click, Menu, CloseBox, Type, Submit, Escape, Space, Mnemonic, CountKey, Activate
+        Nothing,
+        Click,
+        Menu,
+        CloseBox,
+        Type,
+        Submit,
+        Escape,
+        Space,
+        Mnemonic,
+        CountKey,
+        Activate
     };
     What what = What::Nothing;
     QString window;
     QString widget;
-    QString text; // typed text; the menu action's name; the mnemonic letter
-    int key = 0; // CountKey: Qt key
+    QString text;             // typed text; the menu action's name; the mnemonic letter
+    int key = 0;              // CountKey: Qt key
     bool replaceText = false; // Type: the box was emptied first (select all)
     int cursor = -1; // Click on the answer box: where the toolkit's hit test puts the cursor
     sumwright::Answer expected; // Submit: the expected answer of the question on screen
@@ -88,7 +97,7 @@ class Model
 {
 public:
     static constexpr int MaxAnswerLength = 32767;
-    static constexpr std::array<int, 6> Counts { 25, 50, 75, 100, 150, 200 };
+    static constexpr std::array<int, 6> Counts {25, 50, 75, 100, 150, 200};
 
     void reset() { m_state = {}; }
     [[nodiscard]] const ModelState &state() const { return m_state; }

@@ -23,17 +23,30 @@
 
 namespace {
 
-const char *const WindowNames[] = { "frmMain", "frmInput", "frmResult", "frmAboutProduct",
-    "frmAboutProgrammer" };
+const char *const WindowNames[]
+        = {"frmMain", "frmInput", "frmResult", "frmAboutProduct", "frmAboutProgrammer"};
 
-const char *const MenuActions[] = { "mExit2", "mEasy", "mMedium", "mHard", "mAddition",
-    "mSubtraction", "mMultiplication", "mDevision", "mNumberSeries", "mAlphabetSeries",
-    "mAlphaNumericSeries", "mAboutProgrammer", "mAboutProduct", "mVisitWebsite", "mExit" };
+const char *const MenuActions[] = {"mExit2",
+                                   "mEasy",
+                                   "mMedium",
+                                   "mHard",
+                                   "mAddition",
+                                   "mSubtraction",
+                                   "mMultiplication",
+                                   "mDevision",
+                                   "mNumberSeries",
+                                   "mAlphabetSeries",
+                                   "mAlphaNumericSeries",
+                                   "mAboutProgrammer",
+                                   "mAboutProduct",
+                                   "mVisitWebsite",
+                                   "mExit"};
 
 // What a user may type: ASCII, right-to-left scripts, combining marks, other alphabets.
-const char16_t *const TypedPieces[] = { u"0", u"1", u"2", u"5", u"9", u"-", u"+", u".", u" ",
-    u"a", u"b", u"z", u"A", u"Q", u"Z", u"x", u"ש", u"ל", u"ع", u"١", u"e\u0301", u"\u0308",
-    u"Ж", u"ß", u"ı", u"中", u"\u200f" };
+const char16_t *const TypedPieces[]
+        = {u"0", u"1", u"2",       u"5",      u"9", u"-", u"+", u".",  u" ",
+           u"a", u"b", u"z",       u"A",      u"Q", u"Z", u"x", u"ש",  u"ל",
+           u"ع", u"١", u"e\u0301", u"\u0308", u"Ж", u"ß", u"ı", u"中", u"\u200f"};
 
 QWidget *topLevel(const QString &name)
 {
@@ -125,7 +138,7 @@ bool clickAnimating()
 }
 
 void key(QWidget *window, QEvent::Type type, int code, Qt::KeyboardModifiers modifiers,
-        const QString &text = {}, bool autoRepeat = false)
+         const QString &text = {}, bool autoRepeat = false)
 {
     qt_handleKeyEvent(window->windowHandle(), type, code, modifiers, text, autoRepeat);
 }
@@ -141,7 +154,8 @@ void keyClick(QWidget *window, int code, Qt::KeyboardModifiers modifiers, const 
 int keyCode(QChar c)
 {
     const char16_t u = c.toUpper().unicode();
-    if ((u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == ' ' || u == '-' || u == '+' || u == '.')
+    if ((u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == ' ' || u == '-' || u == '+'
+        || u == '.')
         return u;
     return Qt::Key_unknown;
 }
@@ -168,7 +182,8 @@ QString asText(const QString &value)
 {
     QString shownText = value.left(80);
     shownText.replace(QLatin1Char('\t'), QLatin1String("\\t"));
-    return QLatin1Char('"') + shownText + (value.size() > 80 ? QStringLiteral("...\"") : QStringLiteral("\""));
+    return QLatin1Char('"') + shownText
+            + (value.size() > 80 ? QStringLiteral("...\"") : QStringLiteral("\""));
 }
 QString asText(const QStringList &value)
 {
@@ -182,8 +197,9 @@ QString UserEvent::describe() const
     QString what;
     switch (kind) {
     case Kind::Click:
-        what = target.isEmpty() ? QStringLiteral("click %1 at (%2,%3)").arg(window).arg(at.x()).arg(at.y())
-                                : QStringLiteral("click %1/%2").arg(window, target);
+        what = target.isEmpty()
+                ? QStringLiteral("click %1 at (%2,%3)").arg(window).arg(at.x()).arg(at.y())
+                : QStringLiteral("click %1/%2").arg(window, target);
         break;
     case Kind::Menu:
         what = QStringLiteral("menu %1").arg(target);
@@ -195,10 +211,13 @@ QString UserEvent::describe() const
         what = QStringLiteral("type %1").arg(asText(text));
         break;
     case Kind::RightAnswer:
-        what = QStringLiteral("type the right answer%1 + Enter").arg(lower ? QStringLiteral(" in lower case") : QString());
+        what = QStringLiteral("type the right answer%1 + Enter")
+                       .arg(lower ? QStringLiteral(" in lower case") : QString());
         break;
     case Kind::WrongAnswer:
-        what = QStringLiteral("type a wrong answer (variant %1, %2) + Enter").arg(key).arg(asText(text));
+        what = QStringLiteral("type a wrong answer (variant %1, %2) + Enter")
+                       .arg(key)
+                       .arg(asText(text));
         break;
     case Kind::Enter:
         what = key == Qt::Key_Enter ? QStringLiteral("keypad Enter") : QStringLiteral("Return");
@@ -219,8 +238,9 @@ QString UserEvent::describe() const
         what = QStringLiteral("activate %1").arg(window);
         break;
     }
-    return advance ? QStringLiteral("[clock %1%2 s] %3").arg(advance > 0 ? "+" : "").arg(advance).arg(what)
-                   : what;
+    return advance
+            ? QStringLiteral("[clock %1%2 s] %3").arg(advance > 0 ? "+" : "").arg(advance).arg(what)
+            : what;
 }
 
 AddressLog::AddressLog()
@@ -317,7 +337,8 @@ void ModelRun::tick()
         if (m_depth > 0) {
             m_outcome.diverged = true;
             m_outcome.at = static_cast<long long>(m_outcome.events.size()) - 1;
-            m_outcome.difference = QStringLiteral("the program ended while a modal window was open");
+            m_outcome.difference
+                    = QStringLiteral("the program ended while a modal window was open");
             finish();
             QTimer::singleShot(0, this, &ModelRun::tick);
             return;
@@ -363,7 +384,10 @@ UserEvent ModelRun::generate()
 
     UserEvent e;
     const int clock = pick(100);
-    e.advance = clock < 60 ? pick(3) : clock < 92 ? 3 + pick(40) : clock < 97 ? 100 + pick(4000) : -1 - pick(60);
+    e.advance = clock < 60 ? pick(3)
+            : clock < 92   ? 3 + pick(40)
+            : clock < 97   ? 100 + pick(4000)
+                           : -1 - pick(60);
 
     const QWidget *modal = QApplication::activeModalWidget();
     QList<QWidget *> windows;
@@ -371,7 +395,8 @@ UserEvent ModelRun::generate()
         if (QWidget *window = topLevel(QLatin1String(name)); window && window->isVisible())
             windows << window;
     }
-    const auto *input = visibleChild<QLineEdit>(topLevel(QStringLiteral("frmInput")), QStringLiteral("txtAnswer"));
+    const auto *input = visibleChild<QLineEdit>(topLevel(QStringLiteral("frmInput")),
+                                                QStringLiteral("txtAnswer"));
     const bool answering = input && input->hasFocus();
     const auto anyWindow = [&]() -> QWidget * {
         if (modal && pick(100) < 70)
@@ -409,17 +434,18 @@ UserEvent ModelRun::generate()
             for (QWidget *child : window->findChildren<QWidget *>()) {
                 const QString name = child->objectName();
                 if (child->isVisible() && !name.isEmpty() && !name.startsWith(QLatin1String("qt_"))
-                        && name != QLatin1String("page") && name != QLatin1String("client")
-                        && !inside<QComboBox>(child) && !inside<QMenuBar>(child))
+                    && name != QLatin1String("page") && name != QLatin1String("client")
+                    && !inside<QComboBox>(child) && !inside<QMenuBar>(child))
                     controls << child;
             }
             e.kind = UserEvent::Kind::Click;
             e.window = window->objectName();
             if (controls.isEmpty() || pick(100) < 8) {
                 e.at = QPoint(pick(static_cast<std::size_t>(window->width())),
-                        pick(static_cast<std::size_t>(window->height())));
+                              pick(static_cast<std::size_t>(window->height())));
             } else {
-                e.target = controls.at(pick(static_cast<std::size_t>(controls.size())))->objectName();
+                e.target = controls.at(pick(static_cast<std::size_t>(controls.size())))
+                                   ->objectName();
                 if (e.target == QLatin1String("cmdExit") && !rarely())
                     continue;
             }
@@ -474,7 +500,7 @@ UserEvent ModelRun::generate()
             return e;
         }
         if (roll < 865) {
-            static const int keys[] = { Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Space };
+            static const int keys[] = {Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Space};
             e.kind = UserEvent::Kind::Key;
             e.key = keys[pick(std::size(keys))];
             return e;
@@ -487,8 +513,8 @@ UserEvent ModelRun::generate()
         if (roll < 950) {
             if (modal)
                 continue;
-            static const int keys[] = { Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End,
-                Qt::Key_PageUp, Qt::Key_PageDown };
+            static const int keys[] = {Qt::Key_Up,  Qt::Key_Down,   Qt::Key_Home,
+                                       Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown};
             e.kind = UserEvent::Kind::CountKey;
             e.key = keys[pick(std::size(keys))];
             return e;
@@ -512,12 +538,13 @@ std::vector<Delivery> ModelRun::resolve(const UserEvent &e)
     };
     const auto expected = [this]() -> sumwright::Answer {
         if (!m_forms->hasInput())
-            return std::int16_t { 0 };
+            return std::int16_t {0};
         return m_forms->frmInput().session().vAnswer;
     };
     const auto answerBoxFocused = [&] {
         return takeKeyboard() && window->objectName() == QLatin1String("frmInput")
-                && focus->objectName() == QLatin1String("txtAnswer") && m_forms->frmInput().isTestRunning();
+                && focus->objectName() == QLatin1String("txtAnswer")
+                && m_forms->frmInput().isTestRunning();
     };
     const auto skip = [this] {
         m_target = nullptr;
@@ -535,7 +562,8 @@ std::vector<Delivery> ModelRun::resolve(const UserEvent &e)
             const QWidget *control = visibleChild(window, e.target);
             if (!control)
                 return skip();
-            // A click in the answer box lands after the last character, so typing goes on at the end.
+            // A click in the answer box lands after the last character, so typing goes on at the
+            // end.
             const QPoint inControl = qobject_cast<const QLineEdit *>(control)
                     ? QPoint(control->width() - 3, control->height() / 2)
                     : clickArea(control).center();
@@ -549,26 +577,26 @@ std::vector<Delivery> ModelRun::resolve(const UserEvent &e)
         m_target = window;
         m_point = point;
         if (hit && !clickArea(hit).contains(hit->mapFrom(window, point)))
-            return { { What::Click, e.window, QStringLiteral("page") } };
-        Delivery click { What::Click, e.window, namedAncestor(hit, window) };
+            return {{What::Click, e.window, QStringLiteral("page")}};
+        Delivery click {What::Click, e.window, namedAncestor(hit, window)};
         // Right-to-left text puts "after the last character" somewhere else on screen; where a
         // click lands in shaped text is the toolkit's to say, so the model asks it.
         if (auto *box = qobject_cast<QLineEdit *>(hit))
             click.cursor = box->cursorPositionAt(box->mapFrom(window, point));
-        return { click };
+        return {click};
     }
     case UserEvent::Kind::Menu:
         if (QApplication::activeModalWidget())
             return skip();
         m_target = &m_forms->frmMain();
-        return { { What::Menu, QStringLiteral("frmMain"), {}, e.target } };
+        return {{What::Menu, QStringLiteral("frmMain"), {}, e.target}};
     case UserEvent::Kind::CloseBox: {
         window = topLevel(e.window);
         const QWidget *modal = QApplication::activeModalWidget();
         if (!window || !window->isVisible() || (modal && modal != window))
             return skip();
         m_target = window;
-        return { { What::CloseBox, e.window } };
+        return {{What::CloseBox, e.window}};
     }
     case UserEvent::Kind::Type: {
         if (!takeKeyboard() || inside<QComboBox>(focus))
@@ -577,7 +605,7 @@ std::vector<Delivery> ModelRun::resolve(const UserEvent &e)
         m_text = e.text;
         if (!qobject_cast<QLineEdit *>(focus))
             m_text.remove(QLatin1Char(' ')); // a blank would press a focused button
-        return { { What::Type, window->objectName(), focus->objectName(), m_text } };
+        return {{What::Type, window->objectName(), focus->objectName(), m_text}};
     }
     case UserEvent::Kind::RightAnswer:
     case UserEvent::Kind::WrongAnswer: {
@@ -589,29 +617,41 @@ std::vector<Delivery> ModelRun::resolve(const UserEvent &e)
             m_text = e.lower ? right.toLower() : right;
         } else {
             switch (e.key) {
-            case 0: m_text = QLatin1Char('0') + right; break;
-            case 1: m_text = right + QLatin1Char(' '); break;
-            case 2: m_text = QLatin1Char('+') + right; break;
-            case 3: m_text = right + QLatin1String(".0"); break;
-            case 4: m_text.clear(); break;
-            default: m_text = e.text; break;
+            case 0:
+                m_text = QLatin1Char('0') + right;
+                break;
+            case 1:
+                m_text = right + QLatin1Char(' ');
+                break;
+            case 2:
+                m_text = QLatin1Char('+') + right;
+                break;
+            case 3:
+                m_text = right + QLatin1String(".0");
+                break;
+            case 4:
+                m_text.clear();
+                break;
+            default:
+                m_text = e.text;
+                break;
             }
         }
         m_target = window;
-        Delivery type { What::Type, QStringLiteral("frmInput"), QStringLiteral("txtAnswer"), m_text };
+        Delivery type {What::Type, QStringLiteral("frmInput"), QStringLiteral("txtAnswer"), m_text};
         type.replaceText = true;
-        Delivery submit { What::Submit, QStringLiteral("frmInput"), QStringLiteral("txtAnswer") };
+        Delivery submit {What::Submit, QStringLiteral("frmInput"), QStringLiteral("txtAnswer")};
         submit.expected = answer;
-        return { type, submit };
+        return {type, submit};
     }
     case UserEvent::Kind::Enter:
     case UserEvent::Kind::HoldEnter: {
         if (!takeKeyboard())
             return skip();
         m_target = window;
-        Delivery submit { What::Submit, window->objectName(), focus->objectName() };
+        Delivery submit {What::Submit, window->objectName(), focus->objectName()};
         submit.expected = expected();
-        return { submit };
+        return {submit};
     }
     case UserEvent::Kind::Key:
         if (!takeKeyboard())
@@ -620,17 +660,19 @@ std::vector<Delivery> ModelRun::resolve(const UserEvent &e)
             return skip(); // would open the drop-down list
         m_target = window;
         if (e.key == Qt::Key_Escape)
-            return { { What::Escape, window->objectName() } };
-        if (e.key == Qt::Key_Space && (qobject_cast<QAbstractButton *>(focus) || qobject_cast<QLineEdit *>(focus)))
-            return { { What::Space, window->objectName(), focus->objectName() } };
-        return { { What::Nothing, window->objectName() } };
+            return {{What::Escape, window->objectName()}};
+        if (e.key == Qt::Key_Space
+            && (qobject_cast<QAbstractButton *>(focus) || qobject_cast<QLineEdit *>(focus)))
+            return {{What::Space, window->objectName(), focus->objectName()}};
+        return {{What::Nothing, window->objectName()}};
     case UserEvent::Kind::Alt:
         if (!takeKeyboard())
             return skip();
         m_target = window;
-        return { { What::Mnemonic, window->objectName(), {}, e.text } };
+        return {{What::Mnemonic, window->objectName(), {}, e.text}};
     case UserEvent::Kind::CountKey: {
-        if (!takeKeyboard() || window->objectName() != QLatin1String("frmMain") || QApplication::activeModalWidget())
+        if (!takeKeyboard() || window->objectName() != QLatin1String("frmMain")
+            || QApplication::activeModalWidget())
             return skip();
         // Tab round to the combo box, as a keyboard user would.
         for (int i = 0; i < 30 && !inside<QComboBox>(QApplication::focusWidget()); ++i)
@@ -638,14 +680,14 @@ std::vector<Delivery> ModelRun::resolve(const UserEvent &e)
         if (!inside<QComboBox>(QApplication::focusWidget()))
             return skip();
         m_target = window;
-        return { { What::CountKey, QStringLiteral("frmMain"), QStringLiteral("cbCountQ"), {}, e.key } };
+        return {{What::CountKey, QStringLiteral("frmMain"), QStringLiteral("cbCountQ"), {}, e.key}};
     }
     case UserEvent::Kind::Activate:
         window = topLevel(e.window);
         if (!window || !window->isVisible())
             return skip();
         m_target = window;
-        return { { What::Activate, e.window } };
+        return {{What::Activate, e.window}};
     }
     return skip();
 }
@@ -661,10 +703,10 @@ void ModelRun::perform(const UserEvent &e, const std::vector<Delivery> &deliveri
         const QPointF global = window->mapToGlobal(QPointF(m_point));
         m_mouseTime += 1000; // far apart: never a double click
         qt_handleMouseEvent(handle, QPointF(m_point), global, Qt::LeftButton, Qt::LeftButton,
-                QEvent::MouseButtonPress, Qt::NoModifier, m_mouseTime);
+                            QEvent::MouseButtonPress, Qt::NoModifier, m_mouseTime);
         if (window)
             qt_handleMouseEvent(handle, QPointF(m_point), global, Qt::NoButton, Qt::LeftButton,
-                    QEvent::MouseButtonRelease, Qt::NoModifier, m_mouseTime + 1);
+                                QEvent::MouseButtonRelease, Qt::NoModifier, m_mouseTime + 1);
         break;
     }
     case UserEvent::Kind::Menu:
@@ -687,7 +729,7 @@ void ModelRun::perform(const UserEvent &e, const std::vector<Delivery> &deliveri
         break;
     case UserEvent::Kind::Enter:
         keyClick(window, e.key, e.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier,
-                QStringLiteral("\r"));
+                 QStringLiteral("\r"));
         break;
     case UserEvent::Kind::HoldEnter: {
         const QString cr = QStringLiteral("\r");
@@ -702,11 +744,12 @@ void ModelRun::perform(const UserEvent &e, const std::vector<Delivery> &deliveri
         break;
     }
     case UserEvent::Kind::Key: {
-        const Qt::KeyboardModifiers modifiers = e.key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
+        const Qt::KeyboardModifiers modifiers
+                = e.key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
         const QString text = e.key == Qt::Key_Escape ? QStringLiteral("\x1b")
-                : e.key == Qt::Key_Tab                ? QStringLiteral("\t")
-                : e.key == Qt::Key_Space              ? QStringLiteral(" ")
-                                                      : QString();
+                : e.key == Qt::Key_Tab               ? QStringLiteral("\t")
+                : e.key == Qt::Key_Space             ? QStringLiteral(" ")
+                                                     : QString();
         keyClick(window, e.key, modifiers, text);
         break;
     }
@@ -734,7 +777,8 @@ QString ModelRun::compare() const
     QStringList differences;
     const auto check = [&differences](const QString &what, const auto &program, const auto &model) {
         if (!(program == model))
-            differences << QStringLiteral("%1: program %2, model %3").arg(what, asText(program), asText(model));
+            differences << QStringLiteral("%1: program %2, model %3")
+                                   .arg(what, asText(program), asText(model));
     };
 
     check(QStringLiteral("program ended"), m_programEnded, m.ended);
@@ -743,25 +787,28 @@ QString ModelRun::compare() const
         return differences.join(QLatin1String("\n    "));
 
     MainWindow &main = m_forms->frmMain();
-    check(QStringLiteral("Level"), int { main.Level() }, m.level);
-    static const char *const levelItems[] = { "mEasy", "mMedium", "mHard" };
+    check(QStringLiteral("Level"), int {main.Level()}, m.level);
+    static const char *const levelItems[] = {"mEasy", "mMedium", "mHard"};
     for (int i = 0; i < 3; ++i) {
         const auto *option = main.findChild<QRadioButton *>(QStringLiteral("Options(%1)").arg(i));
         check(QStringLiteral("Options(%1) selected").arg(i), option->isChecked(), i == m.level);
         check(QStringLiteral("%1 checked").arg(QLatin1String(levelItems[i])),
-                main.findChild<QAction *>(QLatin1String(levelItems[i]))->isChecked(), i == m.level);
+              main.findChild<QAction *>(QLatin1String(levelItems[i]))->isChecked(), i == m.level);
     }
-    static const char *const tags[] = { "[Easy Mode]", "[Medium Mode]", "[Hard Mode]" };
+    static const char *const tags[] = {"[Easy Mode]", "[Medium Mode]", "[Hard Mode]"};
     check(QStringLiteral("LevelTag"), main.LevelTag(), QString::fromLatin1(tags[m.level]));
-    check(QStringLiteral("count"), main.countText(), QString::number(Model::Counts[static_cast<std::size_t>(m.countIndex)]));
-    check(QStringLiteral("QType"), int { main.selection().QType }, m.qType);
-    check(QStringLiteral("QIndex"), int { main.selection().QIndex }, m.qIndex);
+    check(QStringLiteral("count"), main.countText(),
+          QString::number(Model::Counts[static_cast<std::size_t>(m.countIndex)]));
+    check(QStringLiteral("QType"), int {main.selection().QType}, m.qType);
+    check(QStringLiteral("QIndex"), int {main.selection().QIndex}, m.qIndex);
 
     check(QStringLiteral("frmMain visible"), main.isVisible(), true);
     check(QStringLiteral("frmInput visible"), shown("frmInput"), m.inputVisible);
     check(QStringLiteral("frmResult visible"), shown("frmResult"), m.resultVisible);
-    check(QStringLiteral("frmAboutProduct visible"), shown("frmAboutProduct"), m.aboutProductVisible);
-    check(QStringLiteral("frmAboutProgrammer visible"), shown("frmAboutProgrammer"), m.aboutProgrammerVisible);
+    check(QStringLiteral("frmAboutProduct visible"), shown("frmAboutProduct"),
+          m.aboutProductVisible);
+    check(QStringLiteral("frmAboutProgrammer visible"), shown("frmAboutProgrammer"),
+          m.aboutProgrammerVisible);
     const QWidget *modal = QApplication::activeModalWidget();
     check(QStringLiteral("modal window"), modal ? modal->objectName() : QString(), m.modal());
     check(QStringLiteral("frmInput created"), m_forms->hasInput(), m.inputCreated);
@@ -769,8 +816,8 @@ QString ModelRun::compare() const
 
     if (m_forms->hasInput()) {
         QuestionWindow &input = m_forms->frmInput();
-        check(QStringLiteral("iAsked"), int { input.session().iAsked }, m.asked);
-        check(QStringLiteral("iWrong"), int { input.session().iWrong }, m.wrong);
+        check(QStringLiteral("iAsked"), int {input.session().iAsked}, m.asked);
+        check(QStringLiteral("iWrong"), int {input.session().iWrong}, m.wrong);
         if (input.isVisible()) {
             check(QStringLiteral("test running"), input.isTestRunning(), m.running);
             const auto visible = [&input](const char *name) {
@@ -784,20 +831,25 @@ QString ModelRun::compare() const
                 check(QStringLiteral("lblTitle"), title->text(), m.title);
             check(QStringLiteral("bVertical"), input.session().bVertical, m.vertical);
             if (!m.running) {
-                const auto *vertical = visibleChild<QRadioButton>(&input, QStringLiteral("optMode(1)"));
-                check(QStringLiteral("optMode(1) marked"), vertical && vertical->isChecked(), m.markedMode == 1);
-            } else if (const auto *answer = visibleChild<QLineEdit>(&input, QStringLiteral("txtAnswer"))) {
+                const auto *vertical
+                        = visibleChild<QRadioButton>(&input, QStringLiteral("optMode(1)"));
+                check(QStringLiteral("optMode(1) marked"), vertical && vertical->isChecked(),
+                      m.markedMode == 1);
+            } else if (const auto *answer
+                       = visibleChild<QLineEdit>(&input, QStringLiteral("txtAnswer"))) {
                 check(QStringLiteral("txtAnswer"), answer->text(), m.answerText);
             }
         }
     }
     if (m.resultVisible) {
         const QWidget *result = topLevel(QStringLiteral("frmResult"));
-        static const char *const lines[] = { "lblTotalQuestions", "lblWrongAnswered", "lblTimeTaken" };
+        static const char *const lines[]
+                = {"lblTotalQuestions", "lblWrongAnswered", "lblTimeTaken"};
         const auto expected = m.resultLines();
         for (std::size_t i = 0; i < 3; ++i) {
             const auto *label = visibleChild<QLabel>(result, QLatin1String(lines[i]));
-            check(QLatin1String(lines[i]), label ? label->text() : QStringLiteral("(none)"), expected[i]);
+            check(QLatin1String(lines[i]), label ? label->text() : QStringLiteral("(none)"),
+                  expected[i]);
         }
     }
     return differences.join(QLatin1String("\n    "));
@@ -824,9 +876,13 @@ std::vector<UserEvent> shrink(std::vector<UserEvent> events, int timeBudgetSecon
         const std::size_t chunk = (events.size() + parts - 1) / parts;
         bool reduced = false;
         for (std::size_t start = 0; start < events.size(); start += chunk) {
-            std::vector<UserEvent> candidate(events.begin(), events.begin() + static_cast<std::ptrdiff_t>(start));
-            candidate.insert(candidate.end(),
-                    events.begin() + static_cast<std::ptrdiff_t>(std::min(events.size(), start + chunk)), events.end());
+            std::vector<UserEvent> candidate(events.begin(),
+                                             events.begin() + static_cast<std::ptrdiff_t>(start));
+            candidate.insert(
+                    candidate.end(),
+                    events.begin()
+                            + static_cast<std::ptrdiff_t>(std::min(events.size(), start + chunk)),
+                    events.end());
             if (diverges(candidate)) {
                 events = std::move(candidate);
                 parts = std::max<std::size_t>(parts - 1, 2);

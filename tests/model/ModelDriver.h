@@ -1,16 +1,14 @@
 #pragma once
 
 #include "Model.h"
-
 #include "core/DateTime.h"
 #include "core/Random.h"
 
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
-#include <QWidget>
 #include <QUrl>
-
+#include <QWidget>
 #include <memory>
 #include <optional>
 #include <random>
@@ -34,18 +32,18 @@ T *shownChild(const QWidget *window, const QString &name)
 struct UserEvent
 {
     enum class Kind {
-        Click, // control `target` of window `window` (empty target: the point `at`)
-        Menu, // action `target` of the main window
-        CloseBox, // of window `window`
-        Type, // `text` into the focused control
+        Click,       // control `target` of window `window` (empty target: the point `at`)
+        Menu,        // action `target` of the main window
+        CloseBox,    // of window `window`
+        Type,        // `text` into the focused control
         RightAnswer, // select all, type the expected answer (lower case when `lower`), Enter
         WrongAnswer, // select all, type `text` (when it is not the answer), Enter
-        Enter, // `key` (Return or keypad Enter) pressed and released
-        HoldEnter, // Return held down: `repeats` auto-repeated releases and presses
-        Key, // `key` (Escape, Tab, Backtab, Space) to the focused control
-        Alt, // Alt + `text`
-        CountKey, // Tab to cbCountQ, then `key`
-        Activate, // window `window` is brought to the front
+        Enter,       // `key` (Return or keypad Enter) pressed and released
+        HoldEnter,   // Return held down: `repeats` auto-repeated releases and presses
+        Key,         // `key` (Escape, Tab, Backtab, Space) to the focused control
+        Alt,         // Alt + `text`
+        CountKey,    // Tab to cbCountQ, then `key`
+        Activate,    // window `window` is brought to the front
     };
     Kind kind = Kind::Click;
     QString window;

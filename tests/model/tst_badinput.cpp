@@ -2,7 +2,6 @@
 // program ready for the next test.
 
 #include "ModelDriver.h"
-
 #include "core/Answer.h"
 #include "ui/Forms.h"
 #include "ui/MainWindow.h"
@@ -19,7 +18,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
-
 #include <functional>
 #include <memory>
 
@@ -32,23 +30,25 @@ void userClick(QWidget *control)
     time += 1000;
     QWidget *window = control->window();
     // An option button takes clicks on its mark and caption only: aim at the mark.
-    const QPoint inControl = qobject_cast<QRadioButton *>(control) ? QPoint(8, control->height() / 2)
-                                                                   : control->rect().center();
+    const QPoint inControl = qobject_cast<QRadioButton *>(control)
+            ? QPoint(8, control->height() / 2)
+            : control->rect().center();
     const QPointF local = control->mapTo(window, QPointF(inControl));
     const QPointF global = window->mapToGlobal(local);
     qt_handleMouseEvent(window->windowHandle(), local, global, Qt::LeftButton, Qt::LeftButton,
-            QEvent::MouseButtonPress, Qt::NoModifier, time);
+                        QEvent::MouseButtonPress, Qt::NoModifier, time);
     qt_handleMouseEvent(window->windowHandle(), local, global, Qt::NoButton, Qt::LeftButton,
-            QEvent::MouseButtonRelease, Qt::NoModifier, time + 1);
+                        QEvent::MouseButtonRelease, Qt::NoModifier, time + 1);
 }
 
 void userKey(QWidget *window, QEvent::Type type, int key, Qt::KeyboardModifiers modifiers,
-        const QString &text = {}, bool autoRepeat = false)
+             const QString &text = {}, bool autoRepeat = false)
 {
     qt_handleKeyEvent(window->windowHandle(), type, key, modifiers, text, autoRepeat);
 }
 
-void userKeyClick(QWidget *window, int key, Qt::KeyboardModifiers modifiers, const QString &text = {})
+void userKeyClick(QWidget *window, int key, Qt::KeyboardModifiers modifiers,
+                  const QString &text = {})
 {
     userKey(window, QEvent::KeyPress, key, modifiers, text);
     userKey(window, QEvent::KeyRelease, key, modifiers, text);
@@ -70,7 +70,10 @@ private:
     MainWindow &main() { return m_forms->frmMain(); }
     QuestionWindow &input() { return m_forms->frmInput(); }
     QLineEdit *answerBox() { return shownChild<QLineEdit>(&input(), QStringLiteral("txtAnswer")); }
-    QString expected() { return QString::fromStdString(sumwright::AnswerText(input().session().vAnswer)); }
+    QString expected()
+    {
+        return QString::fromStdString(sumwright::AnswerText(input().session().vAnswer));
+    }
     QString resultLine(const char *name)
     {
         return shownChild<QLabel>(&m_forms->frmResult(), QLatin1String(name))->text();
@@ -179,7 +182,8 @@ private slots:
         duringTest([this] {
             QLineEdit *box = answerBox();
             box->setFocus();
-            // Pasted up to one short of the limit (typing it key by key takes a minute), then typed.
+            // Pasted up to one short of the limit (typing it key by key takes a minute), then
+            // typed.
             QApplication::clipboard()->setText(QString(32766, QLatin1Char('7')));
             QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
             QTest::keyClicks(box, QStringLiteral("789"));
@@ -223,7 +227,8 @@ private slots:
         QTest::newRow("Hebrew") << QStringLiteral("שלום") << QString();
         QTest::newRow("Arabic-Indic digits") << QStringLiteral("١٢٣") << QString();
         QTest::newRow("right-to-left mark before") << QStringLiteral("\u200f") << QString();
-        QTest::newRow("left-to-right override around") << QStringLiteral("\u202d") << QStringLiteral("\u202c");
+        QTest::newRow("left-to-right override around")
+                << QStringLiteral("\u202d") << QStringLiteral("\u202c");
         QTest::newRow("combining acute after") << QString() << QStringLiteral("\u0301");
         QTest::newRow("combining marks alone") << QStringLiteral("\u0308\u0301\u0327") << QString();
         QTest::newRow("fullwidth digits") << QStringLiteral("１２") << QString();
@@ -245,7 +250,7 @@ private slots:
     void shouldIgnoreControlCharacters_data()
     {
         QTest::addColumn<int>("code");
-        for (const int code : { 0x01, 0x07, 0x08, 0x09, 0x0a, 0x0d, 0x1b, 0x1f, 0x7f })
+        for (const int code : {0x01, 0x07, 0x08, 0x09, 0x0a, 0x0d, 0x1b, 0x1f, 0x7f})
             QTest::addRow("U+%04X", code) << code;
     }
 
@@ -268,9 +273,9 @@ private slots:
     {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("repeats");
-        QTest::newRow("Return, brief") << int { Qt::Key_Return } << 1;
-        QTest::newRow("Return, long") << int { Qt::Key_Return } << 200;
-        QTest::newRow("keypad Enter, long") << int { Qt::Key_Enter } << 200;
+        QTest::newRow("Return, brief") << int {Qt::Key_Return} << 1;
+        QTest::newRow("Return, long") << int {Qt::Key_Return} << 200;
+        QTest::newRow("keypad Enter, long") << int {Qt::Key_Enter} << 200;
     }
 
     void shouldSubmitOnceWhileEnterIsHeld()
@@ -278,7 +283,8 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, repeats);
         duringTest([&] {
-            const Qt::KeyboardModifiers modifiers = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+            const Qt::KeyboardModifiers modifiers
+                    = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
             const QString cr = QStringLiteral("\r");
             QTest::keyClicks(answerBox(), expected());
             userKey(&input(), QEvent::KeyPress, key, modifiers, cr);
@@ -297,7 +303,8 @@ private slots:
     void shouldIgnoreTheMainWindowWhileATestIsOpen()
     {
         duringTest([this] {
-            for (const char *name : { "Options(2)", "cmdMath(1)", "cmdSeries(2)", "cmdVisitWebsite", "cmdExit" })
+            for (const char *name :
+                 {"Options(2)", "cmdMath(1)", "cmdSeries(2)", "cmdVisitWebsite", "cmdExit"})
                 userClick(shownChild(&main(), QLatin1String(name)));
             // Its access keys and close box take nothing either.
             userKeyClick(&main(), Qt::Key_V, Qt::AltModifier, QStringLiteral("v"));
@@ -334,8 +341,9 @@ private slots:
             answerRight();
             m_clock.seconds += seconds;
         });
-        QCOMPARE(resultLine("lblTimeTaken"), QStringLiteral("Time Taken (in sec.)") + QString(19, QLatin1Char(' '))
-                        + QLatin1Char('\t') + shown);
+        QCOMPARE(resultLine("lblTimeTaken"),
+                 QStringLiteral("Time Taken (in sec.)") + QString(19, QLatin1Char(' '))
+                         + QLatin1Char('\t') + shown);
         QVERIFY(resultLine("lblTotalQuestions").endsWith(QLatin1String(" 1")));
     }
 
@@ -364,7 +372,8 @@ private slots:
                 QTRY_COMPARE(QApplication::activeWindow(), &input());
                 userKeyClick(&input(), Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
                 stayed = input().isVisible();
-                QCOMPARE(QApplication::focusWidget(), shownChild(&input(), QStringLiteral("optMode(0)")));
+                QCOMPARE(QApplication::focusWidget(),
+                         shownChild(&input(), QStringLiteral("optMode(0)")));
             }();
             if (input().isVisible())
                 input().hide(); // ends the modal loop the click below opened
@@ -386,10 +395,15 @@ private slots:
             QTest::keyClicks(answerBox(), expected());
             // A fast user's Enter and click arrive together, both handled before the modal loop
             // of the finished test has returned.
-            QMetaObject::invokeMethod(this, [this] {
-                userKeyClick(&input(), Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-            }, Qt::QueuedConnection);
-            QMetaObject::invokeMethod(this, [series] { userClick(series); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                    this,
+                    [this] {
+                        userKeyClick(&input(), Qt::Key_Return, Qt::NoModifier,
+                                     QStringLiteral("\r"));
+                    },
+                    Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                    this, [series] { userClick(series); }, Qt::QueuedConnection);
             QTRY_VERIFY(main().selection().QType == 1);
             shownAgain = input().isVisible() && QApplication::activeModalWidget() == &input();
             QVERIFY(!input().isTestRunning());
@@ -404,7 +418,7 @@ private slots:
     void shouldKeepStrayAccessKeysOutOfTheAnswer_data()
     {
         QTest::addColumn<QChar>("letter");
-        for (const char letter : { 'S', 'V', 'N', 'A', 'H', 'Q' })
+        for (const char letter : {'S', 'V', 'N', 'A', 'H', 'Q'})
             QTest::addRow("Alt+%c", letter) << QChar(QLatin1Char(letter));
     }
 
@@ -415,7 +429,7 @@ private slots:
             const QString right = expected();
             QTest::keyClicks(answerBox(), right);
             userKeyClick(&input(), Qt::Key_A + (letter.unicode() - 'A'), Qt::AltModifier,
-                    QString(letter.toLower()));
+                         QString(letter.toLower()));
             QTest::qWait(150);
             QVERIFY(input().isTestRunning());
             QCOMPARE(answerBox()->text(), right);

@@ -20,10 +20,11 @@ long long eventsPerSeed()
 QList<std::uint64_t> seeds()
 {
     QList<std::uint64_t> chosen;
-    for (const QString &seed : qEnvironmentVariable("SUMWRIGHT_MODEL_SEEDS").split(QLatin1Char(','), Qt::SkipEmptyParts))
+    for (const QString &seed :
+         qEnvironmentVariable("SUMWRIGHT_MODEL_SEEDS").split(QLatin1Char(','), Qt::SkipEmptyParts))
         chosen << seed.trimmed().toULongLong();
     if (chosen.isEmpty())
-        chosen = { 1, 2, 3, 4, 5 };
+        chosen = {1, 2, 3, 4, 5};
     return chosen;
 }
 
@@ -40,7 +41,7 @@ private slots:
     {
         QTest::addColumn<quint64>("seed");
         for (const std::uint64_t seed : seeds())
-            QTest::addRow("seed %llu", static_cast<unsigned long long>(seed)) << quint64 { seed };
+            QTest::addRow("seed %llu", static_cast<unsigned long long>(seed)) << quint64 {seed};
     }
 
     void shouldAgreeWithModelAfterEveryEvent()
@@ -53,13 +54,14 @@ private slots:
         qInfo("seed %llu: %zu events, %lld program restarts; %lld tests started, %lld answers "
               "(%lld right), %lld results (%lld at the count), %lld modal windows, %lld level and "
               "%lld count changes",
-                static_cast<unsigned long long>(seed), outcome.events.size(), outcome.restarts,
-                stats.testsStarted, stats.submitted, stats.right, stats.results,
-                stats.testsFinishedByCount, stats.modalsOpened, stats.levelChanges, stats.countChanges);
+              static_cast<unsigned long long>(seed), outcome.events.size(), outcome.restarts,
+              stats.testsStarted, stats.submitted, stats.right, stats.results,
+              stats.testsFinishedByCount, stats.modalsOpened, stats.levelChanges,
+              stats.countChanges);
         if (outcome.diverged) {
             qWarning("seed %llu: program and model disagree after event %lld (%s):\n    %s",
-                    static_cast<unsigned long long>(seed), outcome.at,
-                    qPrintable(outcome.events.back().describe()), qPrintable(outcome.difference));
+                     static_cast<unsigned long long>(seed), outcome.at,
+                     qPrintable(outcome.events.back().describe()), qPrintable(outcome.difference));
             const std::vector<UserEvent> shortest = shrink(outcome.events, 120);
             QString steps;
             for (std::size_t i = 0; i < shortest.size(); ++i)
@@ -67,7 +69,7 @@ private slots:
             ModelRun replay(shortest);
             const ModelRun::Outcome shown = replay.run();
             qWarning("shortest sequence that reproduces it (%zu events):%s\n  which gives:\n    %s",
-                    shortest.size(), qPrintable(steps), qPrintable(shown.difference));
+                     shortest.size(), qPrintable(steps), qPrintable(shown.difference));
             QFAIL("the program and its model disagree; see the sequence above");
         }
         QCOMPARE(static_cast<long long>(outcome.events.size()), events);

@@ -3,7 +3,6 @@
 // this same session, so it keeps to what the real program does.
 
 #include "ModelDriver.h"
-
 #include "core/Answer.h"
 #include "ui/AboutProductWindow.h"
 #include "ui/AboutProgrammerWindow.h"
@@ -56,7 +55,8 @@ private slots:
             for (int i = 0; i < 25; ++i) {
                 QLineEdit *answer = shownChild<QLineEdit>(&input, QStringLiteral("txtAnswer"));
                 QVERIFY(answer);
-                const QString right = QString::fromStdString(sumwright::AnswerText(input.session().vAnswer));
+                const QString right
+                        = QString::fromStdString(sumwright::AnswerText(input.session().vAnswer));
                 clock.seconds += 5;
                 QTest::keyClicks(answer, i % 12 == 5 ? right + QLatin1Char('0') : right);
                 QTest::keyClick(answer, Qt::Key_Return);
@@ -67,8 +67,10 @@ private slots:
         QVERIFY(tested);
         ResultWindow &result = forms->frmResult();
         QVERIFY(result.isVisible());
-        QCOMPARE(shownChild<QLabel>(&result, QStringLiteral("lblWrongAnswered"))->text().right(2), QStringLiteral("\t2"));
-        QCOMPARE(shownChild<QLabel>(&result, QStringLiteral("lblTimeTaken"))->text().right(4), QStringLiteral("\t125"));
+        QCOMPARE(shownChild<QLabel>(&result, QStringLiteral("lblWrongAnswered"))->text().right(2),
+                 QStringLiteral("\t2"));
+        QCOMPARE(shownChild<QLabel>(&result, QStringLiteral("lblTimeTaken"))->text().right(4),
+                 QStringLiteral("\t125"));
         click(shownChild(&result, QStringLiteral("cmdClose")));
 
         // Both About windows, each left by a click on its text.

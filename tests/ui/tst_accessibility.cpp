@@ -18,7 +18,6 @@
 #include <QMenu>
 #include <QTest>
 
-
 namespace {
 
 class FixedClock final : public sumwright::Clock
@@ -196,7 +195,8 @@ void TestAccessibility::everyControlHasAName()
     for (QMenu *menu : shown->findChildren<QMenu *>())
         collectNamelessMenuItems(menu, nameless, visited);
 
-    QVERIFY2(nameless.isEmpty(), qPrintable(QStringLiteral("without a name: ") + nameless.join(QStringLiteral(", "))));
+    QVERIFY2(nameless.isEmpty(),
+             qPrintable(QStringLiteral("without a name: ") + nameless.join(QStringLiteral(", "))));
     QVERIFY2(visited >= atLeast, qPrintable(QStringLiteral("only %1 controls seen").arg(visited)));
 }
 
@@ -207,16 +207,36 @@ void TestAccessibility::namesFollowCaptions_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
-    QTest::newRow("level option") << "main" << "Options(1)" << "Medium";
-    QTest::newRow("operation button") << "main" << "cmdMath(3)" << "Division";
-    QTest::newRow("access key dropped") << "main" << "cmdSeries(0)" << "Number Series";
-    QTest::newRow("exit button") << "main" << "cmdExit" << "Exit";
-    QTest::newRow("mode option") << "question selection" << "optMode(1)" << "Vertical mode";
-    QTest::newRow("start button") << "question selection" << "cmdStart" << "Start Test";
-    QTest::newRow("mode frame") << "question selection" << "Frame2" << "Select Mode";
-    QTest::newRow("answer box") << "question view" << "txtAnswer" << "Answer";
-    QTest::newRow("end button") << "question view" << "cmdEndTest" << "End Test";
-    QTest::newRow("result close") << "result" << "cmdClose" << "Close";
+    QTest::newRow("level option") << "main"
+                                  << "Options(1)"
+                                  << "Medium";
+    QTest::newRow("operation button") << "main"
+                                      << "cmdMath(3)"
+                                      << "Division";
+    QTest::newRow("access key dropped") << "main"
+                                        << "cmdSeries(0)"
+                                        << "Number Series";
+    QTest::newRow("exit button") << "main"
+                                 << "cmdExit"
+                                 << "Exit";
+    QTest::newRow("mode option") << "question selection"
+                                 << "optMode(1)"
+                                 << "Vertical mode";
+    QTest::newRow("start button") << "question selection"
+                                  << "cmdStart"
+                                  << "Start Test";
+    QTest::newRow("mode frame") << "question selection"
+                                << "Frame2"
+                                << "Select Mode";
+    QTest::newRow("answer box") << "question view"
+                                << "txtAnswer"
+                                << "Answer";
+    QTest::newRow("end button") << "question view"
+                                << "cmdEndTest"
+                                << "End Test";
+    QTest::newRow("result close") << "result"
+                                  << "cmdClose"
+                                  << "Close";
 }
 
 void TestAccessibility::namesFollowCaptions()
@@ -244,8 +264,12 @@ void TestAccessibility::boxesAreLabelled_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("label");
-    QTest::newRow("question count") << "main" << "cbCountQ" << "Label1";
-    QTest::newRow("answer") << "question view" << "txtAnswer" << "Label1";
+    QTest::newRow("question count") << "main"
+                                    << "cbCountQ"
+                                    << "Label1";
+    QTest::newRow("answer") << "question view"
+                            << "txtAnswer"
+                            << "Label1";
 }
 
 void TestAccessibility::boxesAreLabelled()

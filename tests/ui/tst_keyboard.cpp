@@ -1,6 +1,7 @@
 // Everything without a mouse: a whole test from start-up to the result with key events alone,
 // sent to whatever has the keyboard focus (or the open menu), and the tab order of the windows.
 
+#include "UiTesting.h"
 #include "core/Answer.h"
 #include "core/DateTime.h"
 #include "core/Random.h"
@@ -9,15 +10,12 @@
 #include "ui/QuestionWindow.h"
 #include "ui/ResultWindow.h"
 
-#include "UiTesting.h"
-
 #include <QApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
-
 #include <functional>
 #include <memory>
 
@@ -82,7 +80,7 @@ bool runSteps(const QStringList &steps, QString &failure)
 // The focus chain as Tab walks it from the current focus, once round.
 QStringList tabCycle(int limit = 30)
 {
-    QStringList seen { focusName() };
+    QStringList seen {focusName()};
     for (int i = 0; i < limit; ++i) {
         press(QStringLiteral("Tab"));
         if (focusName() == seen.first())
@@ -112,7 +110,7 @@ private:
     // Runs body once the question window is up and has the focus, then sets done. The window
     // is modal: the rest of the test waits for done, while the window runs its own loop.
     void whenQuestionWindowShown(QObject *context, std::function<void()> body, bool &done,
-            int triesLeft = 500);
+                                 int triesLeft = 500);
 
     sumwright::ProcessRandom m_random;
     SteppingClock m_clock;
@@ -143,8 +141,8 @@ MainWindow *TestKeyboard::showMain()
     return main;
 }
 
-void TestKeyboard::whenQuestionWindowShown(QObject *context, std::function<void()> body,
-        bool &done, int triesLeft)
+void TestKeyboard::whenQuestionWindowShown(QObject *context, std::function<void()> body, bool &done,
+                                           int triesLeft)
 {
     QTimer::singleShot(10, context, [this, context, body, &done, triesLeft] {
         QuestionWindow &input = m_forms->frmInput();
@@ -178,15 +176,15 @@ void TestKeyboard::wholeTestWithKeysAlone_data()
     QTest::addColumn<bool>("vertical");
 
     QTest::newRow("level from the Options menu, kind from the Tests menu, vertical")
-            << QStringList { "Alt+O", "M", "Alt+T", "Right", "Return" }
-            << "Addition [Medium Mode]" << QStringList { "Down" } << true;
+            << QStringList {"Alt+O", "M", "Alt+T", "Right", "Return"} << "Addition [Medium Mode]"
+            << QStringList {"Down"} << true;
     QTest::newRow("kind by the button's access key")
-            << QStringList { "Alt+N" } << "Number Series [Easy Mode]" << QStringList {} << false;
+            << QStringList {"Alt+N"} << "Number Series [Easy Mode]" << QStringList {} << false;
     QTest::newRow("level by arrow keys, kind by Tab and Space")
-            << QStringList { "Right", "Right", "Tab to cmdMath(2)", "Space" }
+            << QStringList {"Right", "Right", "Tab to cmdMath(2)", "Space"}
             << "Multiplication [Hard Mode]" << QStringList {} << false;
     QTest::newRow("series from the Tests menu by its access key")
-            << QStringList { "Alt+T", "S", "U" } << "Alpha Numeric Series [Easy Mode]"
+            << QStringList {"Alt+T", "S", "U"} << "Alpha Numeric Series [Easy Mode]"
             << QStringList {} << false;
 }
 
@@ -210,36 +208,42 @@ void TestKeyboard::wholeTestWithKeysAlone()
     int submitted = 0;
     int wrongOnPurpose = 0;
     QObject context;
-    whenQuestionWindowShown(&context, [&] {
-        QuestionWindow &input = m_forms->frmInput();
-        sawTitle = input.findChild<QLabel *>(QStringLiteral("lblTitle"))->text() == title;
-        if (!runSteps(toMode, failure) || !runSteps({ QStringLiteral("Alt+S") }, failure))
-            return;
-        if (!waitFor([&input] { return input.isTestRunning(); })) {
-            failure = QStringLiteral("Alt+S did not start the test");
-            return;
-        }
-        if (input.session().bVertical != vertical) {
-            failure = QStringLiteral("the layout chosen by keys was not taken");
-            return;
-        }
-        for (int i = 0; i < Count && input.isTestRunning(); ++i) {
-            if (focusName() != QLatin1String("txtAnswer")) {
-                failure = QStringLiteral("question %1: focus on %2").arg(i + 1).arg(focusName());
-                return;
-            }
-            // Every fifth answer is wrong on purpose.
-            QString typed = QString::fromStdString(sumwright::AnswerText(input.session().vAnswer));
-            if (i % 5 == 4) {
-                typed.prepend(QLatin1Char('9'));
-                ++wrongOnPurpose;
-            }
-            QTest::keyClicks(keyTarget(), typed);
-            m_clock.advance(SecondsPerAnswer);
-            press(QStringLiteral("Return"));
-            ++submitted;
-        }
-    }, done);
+    whenQuestionWindowShown(
+            &context,
+            [&] {
+                QuestionWindow &input = m_forms->frmInput();
+                sawTitle = input.findChild<QLabel *>(QStringLiteral("lblTitle"))->text() == title;
+                if (!runSteps(toMode, failure) || !runSteps({QStringLiteral("Alt+S")}, failure))
+                    return;
+                if (!waitFor([&input] { return input.isTestRunning(); })) {
+                    failure = QStringLiteral("Alt+S did not start the test");
+                    return;
+                }
+                if (input.session().bVertical != vertical) {
+                    failure = QStringLiteral("the layout chosen by keys was not taken");
+                    return;
+                }
+                for (int i = 0; i < Count && input.isTestRunning(); ++i) {
+                    if (focusName() != QLatin1String("txtAnswer")) {
+                        failure = QStringLiteral("question %1: focus on %2")
+                                          .arg(i + 1)
+                                          .arg(focusName());
+                        return;
+                    }
+                    // Every fifth answer is wrong on purpose.
+                    QString typed = QString::fromStdString(
+                            sumwright::AnswerText(input.session().vAnswer));
+                    if (i % 5 == 4) {
+                        typed.prepend(QLatin1Char('9'));
+                        ++wrongOnPurpose;
+                    }
+                    QTest::keyClicks(keyTarget(), typed);
+                    m_clock.advance(SecondsPerAnswer);
+                    press(QStringLiteral("Return"));
+                    ++submitted;
+                }
+            },
+            done);
     if (!runSteps(toKind, failure))
         QFAIL(qPrintable(failure));
     QVERIFY2(waitFor([&done] { return done; }), "the question window never came up");
@@ -256,9 +260,12 @@ void TestKeyboard::wholeTestWithKeysAlone()
     const auto line = [&result](const char *name) {
         return result.findChild<QLabel *>(QLatin1String(name))->text();
     };
-    QVERIFY2(line("lblTotalQuestions").endsWith(QLatin1String(" 25")), qPrintable(line("lblTotalQuestions")));
-    QVERIFY2(line("lblWrongAnswered").endsWith(QLatin1String("\t5")), qPrintable(line("lblWrongAnswered")));
-    QVERIFY2(line("lblTimeTaken").endsWith(QLatin1String("\t50")), qPrintable(line("lblTimeTaken")));
+    QVERIFY2(line("lblTotalQuestions").endsWith(QLatin1String(" 25")),
+             qPrintable(line("lblTotalQuestions")));
+    QVERIFY2(line("lblWrongAnswered").endsWith(QLatin1String("\t5")),
+             qPrintable(line("lblWrongAnswered")));
+    QVERIFY2(line("lblTimeTaken").endsWith(QLatin1String("\t50")),
+             qPrintable(line("lblTimeTaken")));
 
     // Escape closes the result; the main window takes the keys again.
     QApplication::setActiveWindow(&result);
@@ -274,15 +281,16 @@ void TestKeyboard::wholeTestWithKeysAlone()
 void TestKeyboard::mainWindowTabOrder()
 {
     QVERIFY(showMain());
-    const QStringList rest { "cbCountQ", "cmdMath(0)", "cmdMath(1)", "cmdMath(2)", "cmdMath(3)",
-        "cmdSeries(0)", "cmdSeries(1)", "cmdSeries(2)", "cmdVisitWebsite", "cmdExit" };
-    QCOMPARE(tabCycle(), QStringList { "Options(0)" } + rest);
+    const QStringList rest {"cbCountQ",        "cmdMath(0)",   "cmdMath(1)",   "cmdMath(2)",
+                            "cmdMath(3)",      "cmdSeries(0)", "cmdSeries(1)", "cmdSeries(2)",
+                            "cmdVisitWebsite", "cmdExit"};
+    QCOMPARE(tabCycle(), QStringList {"Options(0)"} + rest);
 
     // With another level marked, Tab stops at that option instead.
     QVERIFY(press(QStringLiteral("Right")));
     QCOMPARE(focusName(), QStringLiteral("Options(1)"));
     QCOMPARE(m_forms->frmMain().Level(), 1);
-    QCOMPARE(tabCycle(), QStringList { "Options(1)" } + rest);
+    QCOMPARE(tabCycle(), QStringList {"Options(1)"} + rest);
 
     // Backtab walks the same chain backwards.
     QVERIFY(press(QStringLiteral("Shift+Tab")));
@@ -299,24 +307,27 @@ void TestKeyboard::questionWindowTabOrder()
     QString failure;
     bool done = false;
     QObject context;
-    whenQuestionWindowShown(&context, [&] {
-        QuestionWindow &input = m_forms->frmInput();
-        selection = tabCycle();
-        if (!runSteps({ QStringLiteral("Alt+S") }, failure))
-            return;
-        if (!waitFor([&input] { return input.isTestRunning(); }))
-            return;
-        question = tabCycle();
-        // Alt+C closes the window from the question view.
-        runSteps({ QStringLiteral("Alt+C") }, failure);
-        if (!waitFor([&input] { return !input.isVisible(); }))
-            failure = QStringLiteral("Alt+C did not close the question window");
-    }, done);
+    whenQuestionWindowShown(
+            &context,
+            [&] {
+                QuestionWindow &input = m_forms->frmInput();
+                selection = tabCycle();
+                if (!runSteps({QStringLiteral("Alt+S")}, failure))
+                    return;
+                if (!waitFor([&input] { return input.isTestRunning(); }))
+                    return;
+                question = tabCycle();
+                // Alt+C closes the window from the question view.
+                runSteps({QStringLiteral("Alt+C")}, failure);
+                if (!waitFor([&input] { return !input.isVisible(); }))
+                    failure = QStringLiteral("Alt+C did not close the question window");
+            },
+            done);
     QVERIFY(press(QStringLiteral("Alt+A")));
     QVERIFY2(waitFor([&done] { return done; }), "the question window never came up");
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
-    QCOMPARE(selection, (QStringList { "optMode(0)", "cmdStart" }));
-    QCOMPARE(question, (QStringList { "txtAnswer", "cmdClose", "cmdEndTest" }));
+    QCOMPARE(selection, (QStringList {"optMode(0)", "cmdStart"}));
+    QCOMPARE(question, (QStringList {"txtAnswer", "cmdClose", "cmdEndTest"}));
     QVERIFY(!m_forms->frmInput().isVisible());
     QVERIFY(!m_forms->hasResult());
 }

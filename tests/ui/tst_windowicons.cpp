@@ -28,13 +28,16 @@ public:
 
 QImage pixels(const QIcon &icon)
 {
-    return icon.pixmap(QSize(48, 48), 1.0).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return icon.pixmap(QSize(48, 48), 1.0)
+            .toImage()
+            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 QImage pixels(Picture picture)
 {
-    return Artwork::pixmap(picture, { 48, 48 }, 1.0).toImage().convertToFormat(
-            QImage::Format_ARGB32_Premultiplied);
+    return Artwork::pixmap(picture, {48, 48}, 1.0)
+            .toImage()
+            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 } // namespace
