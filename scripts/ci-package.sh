@@ -106,8 +106,10 @@ done
 [[ -n $found ]] || fail "no viewable window titled \"Quorvane Sumwright\" within 30 s"
 DISPLAY=$display xwininfo -name "Quorvane Sumwright" | grep -E 'Width|Height'
 DISPLAY=$display xprop -name "Quorvane Sumwright" WM_CLASS
-DISPLAY=$display xprop -name "Quorvane Sumwright" _NET_WM_ICON | grep -q 'Icon (48 x 48)' \
-    || fail "the main window carries no 48x48 icon"
+# Read whole before matching: grep -q would stop reading early, and under pipefail the
+# writer's broken pipe would count as no icon.
+icons=$(DISPLAY=$display xprop -name "Quorvane Sumwright" _NET_WM_ICON)
+grep -q 'Icon (48 x 48)' <<<"$icons" || fail "the main window carries no 48x48 icon"
 kill $program
 wait $program 2>/dev/null || true
 echo "xcb: main window shown"
