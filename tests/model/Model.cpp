@@ -102,7 +102,7 @@ void Model::apply(const Delivery &d)
         break;
     case Delivery::What::Space:
         if (d.widget == QLatin1String("txtAnswer"))
-            type(QStringLiteral(" "), false);
+            type(QStringLiteral(" "), false, d.selected);
         else
             click(d.window, d.widget);
         break;
@@ -114,7 +114,7 @@ void Model::apply(const Delivery &d)
         break;
     case Delivery::What::Type:
         if (d.widget == QLatin1String("txtAnswer"))
-            type(d.text, d.replaceText);
+            type(d.text, d.replaceText, d.selected);
         break;
     case Delivery::What::Submit:
         if (d.window == QLatin1String("frmInput") && d.widget == QLatin1String("txtAnswer")
@@ -317,7 +317,7 @@ void Model::startTest()
     m_state.startSeconds = m_now;
 }
 
-void Model::type(const QString &text, bool replace)
+void Model::type(const QString &text, bool replace, bool selected)
 {
     if (!m_state.running)
         return;
@@ -328,7 +328,8 @@ void Model::type(const QString &text, bool replace)
         if (c.isPrint() || c.category() == QChar::Other_Format)
             printable += c;
     }
-    if (replace) {
+    // A selection goes with the first character the box takes, not with one it refuses.
+    if (replace || (selected && !printable.isEmpty())) {
         m_state.answerText.clear();
         m_state.answerCursor = 0;
     }

@@ -77,6 +77,7 @@ struct Delivery
     int key = 0;              // CountKey: Qt key
     bool replaceText = false; // Type: the box was emptied first (select all)
     int cursor = -1; // Click on the answer box: where the toolkit's hit test puts the cursor
+    bool selected = false; // Type, Space: the toolkit has the whole answer selected (Tab does it)
     sumwright::Answer expected; // Submit: the expected answer of the question on screen
 };
 
@@ -120,7 +121,7 @@ private:
     void submit(const sumwright::Answer &expected);
     void endOfTest();
     void showInput();
-    void type(const QString &text, bool replace);
+    void type(const QString &text, bool replace, bool selected);
 
     ModelState m_state;
     ModelStats m_stats;

@@ -525,6 +525,18 @@ UserEvent ModelRun::generate()
     }
 }
 
+namespace {
+
+// Tab into a text box selects all of it, and typing then replaces it: the toolkit's doing, which
+// the model takes from it rather than modelling the focus chain.
+bool wholeTextSelected(const QWidget *control)
+{
+    const auto *box = qobject_cast<const QLineEdit *>(control);
+    return box && box->hasSelectedText() && box->selectedText() == box->text();
+}
+
+} // namespace
+
 std::vector<Delivery> ModelRun::resolve(const UserEvent &e)
 {
     using What = Delivery::What;
@@ -605,7 +617,9 @@ std::vector<Delivery> ModelRun::resolve(const UserEvent &e)
         m_text = e.text;
         if (!qobject_cast<QLineEdit *>(focus))
             m_text.remove(QLatin1Char(' ')); // a blank would press a focused button
-        return {{What::Type, window->objectName(), focus->objectName(), m_text}};
+        Delivery type {What::Type, window->objectName(), focus->objectName(), m_text};
+        type.selected = wholeTextSelected(focus);
+        return {type};
     }
     case UserEvent::Kind::RightAnswer:
     case UserEvent::Kind::WrongAnswer: {
@@ -663,7 +677,11 @@ std::vector<Delivery> ModelRun::resolve(const UserEvent &e)
             return {{What::Escape, window->objectName()}};
         if (e.key == Qt::Key_Space
             && (qobject_cast<QAbstractButton *>(focus) || qobject_cast<QLineEdit *>(focus)))
-            return {{What::Space, window->objectName(), focus->objectName()}};
+        {
+            Delivery space {What::Space, window->objectName(), focus->objectName()};
+            space.selected = wholeTextSelected(focus);
+            return {space};
+        }
         return {{What::Nothing, window->objectName()}};
     case UserEvent::Kind::Alt:
         if (!takeKeyboard())
