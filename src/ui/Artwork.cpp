@@ -666,10 +666,13 @@ public:
         return cachedPixmap(m_picture, actualSize(size, mode, state), scale, mode);
     }
 
+    // The sizes a window icon is sent to the window system in: the X11 window system paints
+    // and uploads every one of them as each window is created, so the list stops at what
+    // title bars and window switchers show. A desktop's launcher takes the installed SVG.
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
         QList<QSize> sizes;
-        for (const int extent : {16, 22, 24, 32, 48, 64, 128, 256})
+        for (const int extent : {16, 22, 24, 32, 48, 64})
             sizes.append(QSize(extent, extent));
         return sizes;
     }

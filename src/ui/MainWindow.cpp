@@ -93,7 +93,7 @@ MainWindow::MainWindow(Forms &forms)
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(px(9795), px(5265));
     setBackground(client, WindowColour);
-    client->setFont(makeFont(Face::SansSerif, 13.5));
+    client->setFont(ownTextOnly(makeFont(Face::SansSerif, 13.5)));
     setCentralWidget(client);
     buildControls(client);
     buildMenus();
@@ -125,7 +125,7 @@ void MainWindow::buildControls(QWidget *client)
         m_count->addItem(QString::fromLatin1(choice.data(), static_cast<qsizetype>(choice.size())));
     m_count->setGeometry(twips(6480, 960, 1695, 480));
 
-    const QFont buttonFont = makeFont(Face::Arial, 14.25);
+    const QFont buttonFont = ownTextOnly(makeFont(Face::Arial, 14.25));
     const auto addButton = [&](const QString &name, const char *caption, const QColor &colour,
                                const QRect &geometry) {
         auto *button = make<CommandButton>(client, name, QString::fromUtf8(caption), colour);

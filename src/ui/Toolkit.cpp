@@ -1,5 +1,6 @@
 #include "ui/Toolkit.h"
 
+#include <QFontDatabase>
 #include <QLayout>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -10,16 +11,42 @@
 
 namespace toolkit {
 
+QFont ownTextOnly(QFont font)
+{
+    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoFontMerging));
+    return font;
+}
+
+namespace {
+
+// The wanted families this system has, in order. Asked for a family it lacks, Qt first has
+// fontconfig search for that family's substitutes, a search that costs a window's first paint
+// milliseconds per font; the family list is read anyway when the first font is loaded.
+QStringList installed(const QStringList &wanted)
+{
+    static const QStringList families = QFontDatabase::families();
+    QStringList present;
+    for (const QString &family : wanted) {
+        if (families.contains(family, Qt::CaseInsensitive))
+            present << family;
+    }
+    return present.isEmpty() ? wanted : present;
+}
+
+} // namespace
+
 QFont makeFont(Face face, qreal pointSize, bool bold, bool underline)
 {
-    static const QStringList sans = {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans",
-                                     "Arimo",         "DejaVu Sans",          "Sans Serif"};
+    static const QStringList sans
+            = installed({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo",
+                         "DejaVu Sans", "Sans Serif"});
     static const QStringList arial
-            = {"Arial", "Liberation Sans", "Arimo", "DejaVu Sans", "Sans Serif"};
+            = installed({"Arial", "Liberation Sans", "Arimo", "DejaVu Sans", "Sans Serif"});
     static const QStringList times
-            = {"Times New Roman", "Liberation Serif", "Tinos", "DejaVu Serif", "Serif"};
-    static const QStringList impact = {"Impact", "Liberation Sans Narrow", "DejaVu Sans Condensed",
-                                       "DejaVu Sans", "Sans Serif"};
+            = installed({"Times New Roman", "Liberation Serif", "Tinos", "DejaVu Serif", "Serif"});
+    static const QStringList impact
+            = installed({"Impact", "Liberation Sans Narrow", "DejaVu Sans Condensed", "DejaVu Sans",
+                         "Sans Serif"});
     QFont f;
     switch (face) {
     case Face::SansSerif:

@@ -30,6 +30,10 @@ namespace toolkit {
 // Font families as the program names them, with the closest families a Linux desktop has.
 enum class Face { SansSerif, Arial, TimesNewRoman, Impact };
 [[nodiscard]] QFont makeFont(Face face, qreal pointSize, bool bold = false, bool underline = false);
+// For windows whose every text is the program's own (captions, menus, the count choices): no
+// per-character fallback to other fonts is ever needed, and setting it up costs the first paint
+// a fontconfig search for each font. Never for a window that shows what the user types.
+[[nodiscard]] QFont ownTextOnly(QFont font);
 
 // Narrows a label's font just enough for its text to fit its box, where a stand-in font runs
 // wider than the face the layout was drawn for. A text that fits is left alone.
