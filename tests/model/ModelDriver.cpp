@@ -21,6 +21,20 @@
 #include <QTimer>
 #include <QWindow>
 
+void userKey(QWidget *window, QEvent::Type type, int code, Qt::KeyboardModifiers modifiers,
+             const QString &text, bool autoRepeat)
+{
+    qt_handleKeyEvent(window->windowHandle(), type, code, modifiers, text, autoRepeat);
+}
+
+void userKeyClick(QWidget *window, int code, Qt::KeyboardModifiers modifiers, const QString &text)
+{
+    QPointer<QWidget> guard(window);
+    userKey(window, QEvent::KeyPress, code, modifiers, text);
+    if (guard)
+        userKey(window, QEvent::KeyRelease, code, modifiers, text);
+}
+
 namespace {
 
 const char *const WindowNames[]
@@ -137,20 +151,6 @@ bool clickAnimating()
     return false;
 }
 
-void key(QWidget *window, QEvent::Type type, int code, Qt::KeyboardModifiers modifiers,
-         const QString &text = {}, bool autoRepeat = false)
-{
-    qt_handleKeyEvent(window->windowHandle(), type, code, modifiers, text, autoRepeat);
-}
-
-void keyClick(QWidget *window, int code, Qt::KeyboardModifiers modifiers, const QString &text = {})
-{
-    QPointer<QWidget> guard(window);
-    key(window, QEvent::KeyPress, code, modifiers, text);
-    if (guard)
-        key(window, QEvent::KeyRelease, code, modifiers, text);
-}
-
 int keyCode(QChar c)
 {
     const char16_t u = c.toUpper().unicode();
@@ -166,7 +166,7 @@ void typeText(QWidget *window, const QString &text)
     for (const QChar c : text) {
         if (!guard)
             return;
-        keyClick(window, keyCode(c), Qt::NoModifier, QString(c));
+        userKeyClick(window, keyCode(c), Qt::NoModifier, QString(c));
     }
 }
 
@@ -676,8 +676,7 @@ std::vector<Delivery> ModelRun::resolve(const UserEvent &e)
         if (e.key == Qt::Key_Escape)
             return {{What::Escape, window->objectName()}};
         if (e.key == Qt::Key_Space
-            && (qobject_cast<QAbstractButton *>(focus) || qobject_cast<QLineEdit *>(focus)))
-        {
+            && (qobject_cast<QAbstractButton *>(focus) || qobject_cast<QLineEdit *>(focus))) {
             Delivery space {What::Space, window->objectName(), focus->objectName()};
             space.selected = wholeTextSelected(focus);
             return {space};
@@ -694,7 +693,7 @@ std::vector<Delivery> ModelRun::resolve(const UserEvent &e)
             return skip();
         // Tab round to the combo box, as a keyboard user would.
         for (int i = 0; i < 30 && !inside<QComboBox>(QApplication::focusWidget()); ++i)
-            keyClick(window, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+            userKeyClick(window, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
         if (!inside<QComboBox>(QApplication::focusWidget()))
             return skip();
         m_target = window;
@@ -739,26 +738,26 @@ void ModelRun::perform(const UserEvent &e, const std::vector<Delivery> &deliveri
         break;
     case UserEvent::Kind::RightAnswer:
     case UserEvent::Kind::WrongAnswer:
-        keyClick(window, Qt::Key_A, Qt::ControlModifier, QStringLiteral("\x01"));
-        keyClick(window, Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
+        userKeyClick(window, Qt::Key_A, Qt::ControlModifier, QStringLiteral("\x01"));
+        userKeyClick(window, Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
         typeText(window, m_text);
         if (window)
-            keyClick(window, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+            userKeyClick(window, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
         break;
     case UserEvent::Kind::Enter:
-        keyClick(window, e.key, e.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier,
-                 QStringLiteral("\r"));
+        userKeyClick(window, e.key, e.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier,
+                     QStringLiteral("\r"));
         break;
     case UserEvent::Kind::HoldEnter: {
         const QString cr = QStringLiteral("\r");
-        key(window, QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, cr);
+        userKey(window, QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, cr);
         for (int i = 0; i < e.repeats && window; ++i) {
-            key(window, QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, cr, true);
+            userKey(window, QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, cr, true);
             if (window)
-                key(window, QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, cr, true);
+                userKey(window, QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, cr, true);
         }
         if (window)
-            key(window, QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, cr);
+            userKey(window, QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, cr);
         break;
     }
     case UserEvent::Kind::Key: {
@@ -768,20 +767,20 @@ void ModelRun::perform(const UserEvent &e, const std::vector<Delivery> &deliveri
                 : e.key == Qt::Key_Tab               ? QStringLiteral("\t")
                 : e.key == Qt::Key_Space             ? QStringLiteral(" ")
                                                      : QString();
-        keyClick(window, e.key, modifiers, text);
+        userKeyClick(window, e.key, modifiers, text);
         break;
     }
     case UserEvent::Kind::Alt: {
         const QChar letter = e.text.at(0);
-        key(window, QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+        userKey(window, QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
         if (window)
-            keyClick(window, letter.unicode(), Qt::AltModifier, QString(letter.toLower()));
+            userKeyClick(window, letter.unicode(), Qt::AltModifier, QString(letter.toLower()));
         if (window)
-            key(window, QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+            userKey(window, QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
         break;
     }
     case UserEvent::Kind::CountKey:
-        keyClick(window, e.key, Qt::NoModifier);
+        userKeyClick(window, e.key, Qt::NoModifier);
         break;
     case UserEvent::Kind::Activate:
         window->activateWindow();

@@ -4,6 +4,7 @@
 #include "core/DateTime.h"
 #include "core/Random.h"
 
+#include <QEvent>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -15,6 +16,13 @@
 #include <vector>
 
 class Forms;
+
+// A key as the window system delivers it to `window`: one blocked by a modal window never
+// sees it, and the focused control gets it. The release is skipped if the press closed it.
+void userKey(QWidget *window, QEvent::Type type, int code, Qt::KeyboardModifiers modifiers,
+             const QString &text = {}, bool autoRepeat = false);
+void userKeyClick(QWidget *window, int code, Qt::KeyboardModifiers modifiers,
+                  const QString &text = {});
 
 // The shown control of that name: a window may hold hidden ones of the same name.
 template<typename T = QWidget>

@@ -41,19 +41,6 @@ void userClick(QWidget *control)
                         QEvent::MouseButtonRelease, Qt::NoModifier, time + 1);
 }
 
-void userKey(QWidget *window, QEvent::Type type, int key, Qt::KeyboardModifiers modifiers,
-             const QString &text = {}, bool autoRepeat = false)
-{
-    qt_handleKeyEvent(window->windowHandle(), type, key, modifiers, text, autoRepeat);
-}
-
-void userKeyClick(QWidget *window, int key, Qt::KeyboardModifiers modifiers,
-                  const QString &text = {})
-{
-    userKey(window, QEvent::KeyPress, key, modifiers, text);
-    userKey(window, QEvent::KeyRelease, key, modifiers, text);
-}
-
 } // namespace
 
 class tst_badinput : public QObject
