@@ -4,9 +4,9 @@
 set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-       fonts-dejavu-core fonts-liberation2)
-test=(libgtest-dev libbenchmark-dev xauth xvfb)
-run=(qt6-qpa-plugins xdg-utils)
+       qt6-tools-dev qt6-l10n-tools fonts-dejavu-core fonts-liberation2)
+test=(libgtest-dev libbenchmark-dev xauth xvfb qt6-translations-l10n)
+run=(qt6-qpa-plugins xdg-utils qt6-translations-l10n)
 headless=(xvfb x11vnc xauth)
 package=(dpkg-dev file desktop-file-utils appstream)
 fuzz=(clang libclang-rt-14-dev)

@@ -1,0 +1,83 @@
+#include "ui/Language.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+
+namespace {
+
+const QString ResourceFolder = QStringLiteral(":/i18n");
+const QString Prefix = QStringLiteral("sumwright_");
+
+bool isCLocale(const QByteArray &name)
+{
+    return name.isEmpty() || name == "C" || name == "POSIX" || name.startsWith("C.");
+}
+
+} // namespace
+
+QStringList Language::available()
+{
+    QStringList names;
+    const QStringList files = QDir(ResourceFolder).entryList({Prefix + QStringLiteral("*.qm")});
+    for (const QString &file : files)
+        names << file.mid(Prefix.size()).chopped(3);
+    return names;
+}
+
+QString Language::translationFor(const QLocale &locale)
+{
+    if (locale.language() == QLocale::C)
+        return {};
+    QStringList names;
+    for (const QString &preferred : locale.uiLanguages()) {
+        const QLocale::Language language = QLocale(preferred).language();
+        if (language == QLocale::English || language == QLocale::C)
+            return {};
+        if (names.isEmpty())
+            names = available();
+        // One translation per language: Portuguese from Portugal reads the Brazilian one
+        // rather than English.
+        for (const QString &name : std::as_const(names)) {
+            if (QLocale(name).language() == language)
+                return name;
+        }
+    }
+    return {};
+}
+
+QLocale Language::systemLocale()
+{
+    QByteArray messages = qgetenv("LC_ALL");
+    if (messages.isEmpty())
+        messages = qgetenv("LC_MESSAGES");
+    if (messages.isEmpty())
+        messages = qgetenv("LANG");
+    if (isCLocale(messages))
+        return QLocale::c();
+    return QLocale::system();
+}
+
+Language::Language(const QLocale &locale)
+    : m_name(translationFor(locale))
+{
+    if (m_name.isEmpty())
+        return;
+    auto program = std::make_unique<QTranslator>();
+    if (!program->load(Prefix + m_name, ResourceFolder)) {
+        m_name.clear();
+        return;
+    }
+    QCoreApplication::installTranslator(program.get());
+    m_program = std::move(program);
+    // Qt's own texts come with the system's Qt, where the system has them for this language.
+    auto toolkit = std::make_unique<QTranslator>();
+    if (toolkit->load(QStringLiteral("qtbase_") + m_name,
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(toolkit.get());
+        m_toolkit = std::move(toolkit);
+    }
+}
+
+// A translator takes itself out of the application when it is destroyed.
+Language::~Language() = default;
