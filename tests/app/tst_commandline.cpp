@@ -1,0 +1,220 @@
+#include "Version.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTest>
+#include <QTranslator>
+
+using Environment = QList<QPair<QString, QString>>;
+Q_DECLARE_METATYPE(Environment)
+
+namespace {
+
+const QString Program = QStringLiteral(SUMWRIGHT_PROGRAM);
+
+struct Outcome
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// No display and no way to reach one: the X11 plug-in forced, DISPLAY and WAYLAND_DISPLAY gone.
+// Any attempt to open a window would end the program with Qt's "could not connect" abort.
+Outcome run(const QStringList &arguments, const Environment &locale)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C"));
+    for (const auto &[name, value] : locale)
+        environment.insert(name, value);
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(Program, arguments);
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    if (process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// The program's own text for --help's first option in a language, read from the translation
+// the program carries; empty language means the English original.
+QString helpOptionText(const QString &language)
+{
+    const QString original = QStringLiteral("Show this help and exit.");
+    if (language.isEmpty())
+        return original;
+    QTranslator translator;
+    if (!translator.load(QStringLiteral(":/i18n/sumwright_") + language))
+        return {};
+    return translator.translate("CommandLine", "Show this help and exit.");
+}
+
+} // namespace
+
+class CommandLineTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void shouldAnswerWithoutADisplay_data();
+    void shouldAnswerWithoutADisplay();
+    void shouldSpeakTheSystemsLanguage_data();
+    void shouldSpeakTheSystemsLanguage();
+    void shouldLeaveToolkitOptionsToTheToolkit();
+};
+
+void CommandLineTest::shouldAnswerWithoutADisplay_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+
+    const QString version
+            = QStringLiteral("Quorvane Sumwright %1\n").arg(QLatin1String(sumwright::VersionText));
+    const QString usage = QStringLiteral("Usage: ");
+    QTest::newRow("--help") << QStringList {"--help"} << 0 << usage << QString();
+    QTest::newRow("-h") << QStringList {"-h"} << 0 << usage << QString();
+    QTest::newRow("--version") << QStringList {"--version"} << 0 << version << QString();
+    QTest::newRow("-v") << QStringList {"-v"} << 0 << version << QString();
+    QTest::newRow("Qt option, then --version")
+            << QStringList {"-platform", "offscreen", "--version"} << 0 << version << QString();
+    QTest::newRow("Qt options in every form, then --help")
+            << QStringList {"--style=Fusion", "-reverse", "--qwindowtitle", "x", "--help"} << 0
+            << usage << QString();
+    QTest::newRow("unknown long option")
+            << QStringList {"--bogus"} << 2 << QString() << QStringLiteral("'bogus'");
+    QTest::newRow("unknown short option")
+            << QStringList {"-x"} << 2 << QString() << QStringLiteral("'x'");
+    QTest::newRow("unknown option beside --help")
+            << QStringList {"--help", "--colour"} << 2 << QString() << QStringLiteral("'colour'");
+    QTest::newRow("a value Qt's option would take, alone")
+            << QStringList {"offscreen"} << 2 << QString() << QStringLiteral("'offscreen'");
+    QTest::newRow("a file name") << QStringList {"notes.txt"} << 2 << QString()
+                                 << QStringLiteral("'notes.txt'");
+}
+
+void CommandLineTest::shouldAnswerWithoutADisplay()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+
+    const Outcome outcome = run(arguments, {});
+    QCOMPARE(outcome.exitCode, exitCode);
+    if (exitCode == 0) {
+        // Help and version go to standard output and nothing else is said.
+        QVERIFY2(outcome.out.startsWith(out), qPrintable(outcome.out));
+        QVERIFY2(outcome.err.isEmpty(), qPrintable(outcome.err));
+        if (out.startsWith(QStringLiteral("Usage")))
+            QVERIFY(outcome.out.contains(QStringLiteral("--version")));
+        else
+            QCOMPARE(outcome.out, out);
+    } else {
+        // A mistake is reported on standard error, naming what was wrong, with the usage.
+        QVERIFY2(outcome.out.isEmpty(), qPrintable(outcome.out));
+        QVERIFY2(outcome.err.contains(err), qPrintable(outcome.err));
+        QVERIFY2(outcome.err.contains(QStringLiteral("Usage: ")), qPrintable(outcome.err));
+        QVERIFY(outcome.err.contains(QStringLiteral("--help")));
+    }
+}
+
+void CommandLineTest::shouldSpeakTheSystemsLanguage_data()
+{
+    QTest::addColumn<Environment>("locale");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("toolkitUsage");
+
+    const auto env = [](std::initializer_list<std::pair<const char *, const char *>> pairs) {
+        Environment list;
+        for (const auto &[name, value] : pairs)
+            list.append({QLatin1String(name), QLatin1String(value)});
+        return list;
+    };
+    QTest::newRow("C") << env({{"LANG", "C"}}) << QString() << "Usage:";
+    QTest::newRow("English") << env({{"LANG", "en_GB.UTF-8"}}) << QString() << "Usage:";
+    QTest::newRow("German") << env({{"LANG", "de_DE.UTF-8"}}) << "de"
+                            << "Aufruf:";
+    QTest::newRow("Austrian German") << env({{"LANG", "de_AT.UTF-8"}}) << "de"
+                                     << "Aufruf:";
+    QTest::newRow("French") << env({{"LANG", "fr_FR.UTF-8"}}) << "fr"
+                            << "Utilisation :";
+    QTest::newRow("Spanish") << env({{"LANG", "es_ES.UTF-8"}}) << "es"
+                             << "Uso:";
+    QTest::newRow("Brazilian Portuguese") << env({{"LANG", "pt_BR.UTF-8"}}) << "pt_BR"
+                                          << "Uso:";
+    QTest::newRow("Portuguese reads the Brazilian translation")
+            << env({{"LANG", "pt_PT.UTF-8"}}) << "pt_BR" << QString();
+    QTest::newRow("a language without a translation")
+            << env({{"LANG", "it_IT.UTF-8"}}) << QString() << QString();
+    QTest::newRow("LANGUAGE's first choice")
+            << env({{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "fr:de"}}) << "fr"
+            << "Utilisation :";
+    QTest::newRow("LANGUAGE skips an untranslated language")
+            << env({{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "it:es"}}) << "es" << QString();
+    QTest::newRow("LANGUAGE puts English first")
+            << env({{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "en:de"}}) << QString() << "Usage:";
+    QTest::newRow("LANGUAGE ignored under C")
+            << env({{"LANG", "C"}, {"LANGUAGE", "de"}}) << QString() << "Usage:";
+    QTest::newRow("LANGUAGE ignored under C.UTF-8")
+            << env({{"LANG", "C.UTF-8"}, {"LANGUAGE", "fr"}}) << QString() << "Usage:";
+    QTest::newRow("LC_ALL over LANG")
+            << env({{"LANG", "de_DE.UTF-8"}, {"LC_ALL", "es_ES.UTF-8"}}) << "es"
+            << "Uso:";
+    QTest::newRow("LC_MESSAGES over LANG")
+            << env({{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "fr_FR.UTF-8"}}) << "fr"
+            << "Utilisation :";
+    QTest::newRow("LC_MESSAGES=C over LANG")
+            << env({{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "C"}}) << QString() << "Usage:";
+}
+
+void CommandLineTest::shouldSpeakTheSystemsLanguage()
+{
+    QFETCH(Environment, locale);
+    QFETCH(QString, language);
+    QFETCH(QString, toolkitUsage);
+
+    const QString expected = helpOptionText(language);
+    QVERIFY2(!expected.isEmpty(), "the program carries no such translation");
+    const Outcome outcome = run({QStringLiteral("--help")}, locale);
+    QCOMPARE(outcome.exitCode, 0);
+    QVERIFY2(outcome.out.contains(expected), qPrintable(outcome.out));
+    // Qt's own words around them, from the system's Qt translations.
+    if (!toolkitUsage.isEmpty())
+        QVERIFY2(outcome.out.startsWith(toolkitUsage), qPrintable(outcome.out));
+    QVERIFY2(outcome.err.isEmpty(), qPrintable(outcome.err));
+}
+
+void CommandLineTest::shouldLeaveToolkitOptionsToTheToolkit()
+{
+    // With Qt's -platform option the program starts on that platform, even without a display;
+    // taken for an unknown option it would end at once with status 2, and left to the
+    // default X11 plug-in it would abort.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(Program, {QStringLiteral("-platform"), QStringLiteral("offscreen")});
+    QVERIFY(process.waitForStarted());
+    const bool ended = process.waitForFinished(1500);
+    if (ended)
+        QFAIL(qPrintable(QStringLiteral("the program ended with status %1: %2")
+                                 .arg(process.exitCode())
+                                 .arg(QString::fromUtf8(process.readAllStandardError()))));
+    process.kill();
+    process.waitForFinished();
+}
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "tst_commandline.moc"
