@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package and checks it the way a user meets it: the desktop entry and the
-# metainfo validate, `cmake --install` puts every file in its place, the .deb installs with apt,
-# the installed program starts and shows its main window, and removing the package leaves no
-# file behind. Installs and removes the package on this machine: run it as root (or with sudo).
+# metainfo validate, `cmake --install` puts every file in its place, lintian finds no error or
+# warning in the .deb, it installs with apt, the installed program answers --version without a
+# display, its manual page is found, it starts and shows its main window, and removing the
+# package leaves no file behind. Installs and removes the package on this machine: run it as
+# root (or with sudo).
 #   BUILD_DIR  build directory (default build-package)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -55,13 +57,22 @@ for f in bin/$package \
          share/applications/$app_id.desktop \
          share/metainfo/$app_id.metainfo.xml \
          share/icons/hicolor/scalable/apps/$package.svg \
-         share/icons/hicolor/48x48/apps/$package.png; do
+         share/icons/hicolor/48x48/apps/$package.png \
+         share/man/man1/$package.1.gz \
+         share/doc/$package/copyright \
+         share/doc/$package/changelog.Debian.gz; do
     [[ -s $stage/usr/$f ]] || fail "cmake --install did not install /usr/$f"
 done
 file -b "$stage/usr/share/icons/hicolor/48x48/apps/$package.png" | grep -q '^PNG image data, 48 x 48' \
     || fail "the 48x48 icon is not a 48x48 PNG"
 # The whole tree as a software centre reads it: metainfo, its desktop entry and the icon.
 appstreamcli validate-tree --no-net "$stage"
+
+step "lintian"
+# Errors and warnings fail; what stays at the information level is explained in the README.
+lintian --tag-display-limit 0 --info --fail-on error,warning "$deb"
+dpkg-deb -c "$deb" | grep -q " ./usr/share/man/man1/$package.1.gz$" \
+    || fail "the package holds no manual page"
 
 step "Install the package with apt"
 if dpkg-query -W -f='${db:Status-Abbrev}' $package 2>/dev/null | grep -q '^ii'; then
@@ -70,6 +81,10 @@ fi
 "${sudo[@]}" apt-get install -y -qq "$deb"
 [[ -x /usr/bin/$package ]] || fail "/usr/bin/$package is not installed"
 mapfile -t owned < <(dpkg -L $package)
+[[ $(man -w $package) == /usr/share/man/man1/$package.1.gz ]] || fail "man does not find $package(1)"
+version=$(env -u DISPLAY -u WAYLAND_DISPLAY /usr/bin/$package --version)
+echo "$version"
+[[ $version == "Quorvane Sumwright "* ]] || fail "--version printed: $version"
 
 step "The installed program starts"
 # Offscreen, as on a server: it must still be running after a while, not have crashed or
@@ -83,15 +98,10 @@ echo "offscreen: still running after 3 s"
 
 # On a virtual X server, with the xcb plug-in a desktop uses: wait until the main window is
 # mapped, then end the program. No fixed delay: the wait ends as soon as the window is there.
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true; rm -rf "$stage"' EXIT
-for _ in $(seq 100); do
-    DISPLAY=$display xwininfo -root >/dev/null 2>&1 && break
-    kill -0 $xvfb 2>/dev/null || fail "Xvfb did not start"
-    sleep 0.1
-done
+source scripts/xvfb.sh
+start_xvfb 1280x1024x24 || fail "Xvfb did not start"
+display=$XVFB_DISPLAY
+trap 'stop_xvfb; rm -rf "$stage"' EXIT
 DISPLAY=$display QT_QPA_PLATFORM=xcb /usr/bin/$package &
 program=$!
 found=

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages this project needs, and only those that are missing.
-# Usage: scripts/deps.sh [build|test|run|headless|package|fuzz|trace]...   (build is always included)
+# Usage: scripts/deps.sh [build|test|run|headless|package|fuzz|trace|screenshots]...   (build is always included)
 set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
@@ -8,9 +8,10 @@ build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-de
 test=(libgtest-dev libbenchmark-dev xauth xvfb qt6-translations-l10n)
 run=(qt6-qpa-plugins xdg-utils qt6-translations-l10n)
 headless=(xvfb x11vnc xauth)
-package=(dpkg-dev file desktop-file-utils appstream)
+package=(dpkg-dev file desktop-file-utils appstream lintian man-db)
 fuzz=(clang libclang-rt-14-dev)
 trace=(strace)
+screenshots=(xvfb xauth xdotool x11-apps imagemagick)
 
 wanted=("${build[@]}")
 for need in "$@"; do
@@ -22,6 +23,7 @@ for need in "$@"; do
         package) wanted+=("${package[@]}") ;;
         fuzz) wanted+=("${fuzz[@]}") ;;
         trace) wanted+=("${trace[@]}") ;;
+        screenshots) wanted+=("${screenshots[@]}") ;;
         *) echo "deps.sh: unknown need '$need'" >&2; exit 2 ;;
     esac
 done
