@@ -1,6 +1,7 @@
 # Fails when a source text has no finished translation in some language, or when a .ts file
 # still carries texts that no source uses. Run by CTest; see CMakeLists.txt.
 #   LUPDATE, SOURCES_LIST (one source file a line), TS_FILES (list), WORK_DIR
+cmake_minimum_required(VERSION 3.25)
 file(STRINGS ${SOURCES_LIST} _sources)
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})
