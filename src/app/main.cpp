@@ -1,16 +1,16 @@
 #include "core/DateTime.h"
 #include "core/Random.h"
-#include "ui/Forms.h"
 #include "ui/MainWindow.h"
+#include "ui/Program.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    Forms::setUpApplication();
+    sumwright::Program::setUpApplication();
     const sumwright::SystemClock clock;
-    Forms forms(sumwright::ProcessSequence(), clock);
-    forms.frmMain().show();
+    sumwright::Program program(sumwright::processSequence(), clock);
+    program.frmMain().show();
     return QApplication::exec();
 }

@@ -58,7 +58,7 @@ TEST(ArithmeticQuestion, reproducesTheWorkedExamples)
     for (const Case &c : cases) {
         for (const bool vertical : {false, true}) {
             ScriptedRandom random(c.draws);
-            const Question q = ArithmeticQuestion(random, c.qIndex, 0, vertical);
+            const Question q = arithmeticQuestion(random, c.qIndex, 0, vertical);
             EXPECT_EQ(q.text, vertical ? c.vertical : c.horizontal);
             EXPECT_EQ(IntegerAnswer(q), c.answer);
             EXPECT_EQ(q.alignment, vertical ? Alignment::Centre : Alignment::Left);
@@ -89,7 +89,7 @@ TEST(ArithmeticQuestion, higherLevelsAddTheSelectedSpanForEveryLaterPass)
     };
     for (const Case &c : cases) {
         ScriptedRandom random(c.draws);
-        const Question q = ArithmeticQuestion(random, c.qIndex, c.level, false);
+        const Question q = arithmeticQuestion(random, c.qIndex, c.level, false);
         EXPECT_EQ(q.text, c.text);
         EXPECT_EQ(IntegerAnswer(q), c.answer);
     }
@@ -101,7 +101,7 @@ TEST(ArithmeticQuestion, reseedsOnceThenConsumesItsDraws)
         for (int level = 0; level < 3; ++level) {
             const int expected = qIndex <= Subtraction ? 2 * (level + 1) : 2;
             ScriptedRandom random(std::vector<float>(static_cast<std::size_t>(expected), 0.3F));
-            (void)ArithmeticQuestion(random, qIndex, level, level == 1);
+            (void)arithmeticQuestion(random, qIndex, level, level == 1);
             EXPECT_EQ(random.draws, expected) << qIndex << "/" << level;
             EXPECT_EQ(random.reseeds, 1);
             EXPECT_TRUE(random.allConsumed());
@@ -114,8 +114,8 @@ TEST(ArithmeticQuestion, layoutsNeverMix)
     ProcessRandom random;
     for (int i = 0; i < 2000; ++i) {
         const int qIndex = i % 4;
-        const Question h = ArithmeticQuestion(random, qIndex, i % 3, false);
-        const Question v = ArithmeticQuestion(random, qIndex, i % 3, true);
+        const Question h = arithmeticQuestion(random, qIndex, i % 3, false);
+        const Question v = arithmeticQuestion(random, qIndex, i % 3, true);
         EXPECT_EQ(h.text.find('\n'), std::string::npos);
         EXPECT_EQ(v.text.find(" ="), std::string::npos);
         EXPECT_EQ(v.text.rfind("   ", 0), 0U);
@@ -145,7 +145,7 @@ TEST(ArithmeticQuestion, operandsAndAnswersStayInTheirRanges)
         int lowest = 1 << 20;
         int highest = 0;
         for (int i = 0; i < 20000; ++i) {
-            const Question q = ArithmeticQuestion(random, range.qIndex, range.level, false);
+            const Question q = arithmeticQuestion(random, range.qIndex, range.level, false);
             const auto [first, second] = ShownNumbers(q.text);
             lowest = std::min({lowest, first, second});
             highest = std::max({highest, first, second});
@@ -185,7 +185,7 @@ TEST(ArithmeticQuestion, endOperandsAreHalfAsLikelyAsInnerOnes)
     std::map<int, int> counts;
     constexpr int N = 320000;
     for (int i = 0; i < N; ++i)
-        ++counts[ShownNumbers(ArithmeticQuestion(random, Addition, 1, false).text).first];
+        ++counts[ShownNumbers(arithmeticQuestion(random, Addition, 1, false).text).first];
     const double inner = N / 80.0;
     EXPECT_NEAR(counts[80], inner / 2, inner * 0.15);
     EXPECT_NEAR(counts[160], inner / 2, inner * 0.15);
@@ -195,7 +195,7 @@ TEST(ArithmeticQuestion, endOperandsAreHalfAsLikelyAsInnerOnes)
 TEST(ArithmeticQuestion, refusesKindsAndLevelsThatDoNotExist)
 {
     ScriptedRandom random({});
-    EXPECT_THROW((void)ArithmeticQuestion(random, 4, 0, false), std::out_of_range);
-    EXPECT_THROW((void)ArithmeticQuestion(random, 0, 3, false), std::out_of_range);
+    EXPECT_THROW((void)arithmeticQuestion(random, 4, 0, false), std::out_of_range);
+    EXPECT_THROW((void)arithmeticQuestion(random, 0, 3, false), std::out_of_range);
     EXPECT_EQ(random.reseeds, 0);
 }

@@ -66,7 +66,7 @@ std::vector<float> Join(std::vector<float> a, const std::vector<float> &b, float
 TEST(NumberSeries, reproducesTheWorkedExamples)
 {
     ExpectExamples(
-            NumberSeriesQuestion,
+            numberSeriesQuestion,
             {
                     {0, NumberDraws(0, 3, 2, 4), "10,  13,  16,  19,  ?", std::int16_t {22}},
                     {1, NumberDraws(1, 7, 5, 3, 1), "66,  59,  52,  45,  ?", std::int16_t {38}},
@@ -83,7 +83,7 @@ TEST(NumberSeries, reproducesTheWorkedExamples)
 
 TEST(AlphabetSeries, reproducesTheWorkedExamples)
 {
-    ExpectExamples(AlphabetSeriesQuestion,
+    ExpectExamples(alphabetSeriesQuestion,
                    {
                            {0, LetterDraws(0, 3, 69), "E,  H,  K,  N,  ?", std::string("Q")},
                            {1, LetterDraws(1, 4, 74), "J,  N,  R,  V,  ?", std::string("Z")},
@@ -99,7 +99,7 @@ TEST(AlphaNumericSeries, reproducesTheWorkedExamples)
     const auto easy
             = [](float lead) { return Join(NumberDraws(0, 2, 3, 1), LetterDraws(0, 2, 67), lead); };
     ExpectExamples(
-            AlphaNumericSeriesQuestion,
+            alphaNumericSeriesQuestion,
             {
                     {0, easy(Coin(true)), "C,  7,  E,  9,  G,  11,  ?", std::string("I")},
                     {0, easy(Coin(false)), "7,  C,  9,  E,  11,  G,  ?", std::string("13")},
@@ -118,9 +118,9 @@ TEST(SeriesQuestions, consumeExactlyTheirDraws)
         int draws[3];
     };
     const Case cases[] = {
-            {NumberSeriesQuestion, {3, 4, 4}},
-            {AlphabetSeriesQuestion, {2, 2, 3}},
-            {AlphaNumericSeriesQuestion, {6, 7, 8}},
+            {numberSeriesQuestion, {3, 4, 4}},
+            {alphabetSeriesQuestion, {2, 2, 3}},
+            {alphaNumericSeriesQuestion, {6, 7, 8}},
     };
     for (const Case &c : cases) {
         for (int level = 0; level < 3; ++level) {
@@ -173,7 +173,7 @@ TEST(AlphabetSeries, lettersStayCapitalsAndHardNeverReachesZ)
         int descending = 0;
         constexpr int N = 20000;
         for (int i = 0; i < N; ++i) {
-            const Question q = AlphabetSeriesQuestion(random, level);
+            const Question q = alphabetSeriesQuestion(random, level);
             ASSERT_TRUE(std::regex_match(q.text, shape[level])) << q.text;
             const std::string answer = std::get<std::string>(q.vAnswer);
             ASSERT_EQ(answer.size(), 1U);
@@ -219,7 +219,7 @@ TEST(AlphaNumericSeries, alternatesKindsAndLeadsEvenly)
         int letters = 0;
         constexpr int N = 20000;
         for (int i = 0; i < N; ++i) {
-            const Question q = AlphaNumericSeriesQuestion(random, level);
+            const Question q = alphaNumericSeriesQuestion(random, level);
             const std::string answer = std::get<std::string>(q.vAnswer);
             if (std::regex_match(q.text, lettersFirst)) {
                 ++letters;

@@ -1,12 +1,12 @@
 #pragma once
 
-// What every window test needs: a program of its own (fresh Forms, settable clock, recorded
-// browser requests, a watched program end) and ways to reach the controls as a user would.
+// What every window test needs: a program of its own (fresh sumwright::Program, settable clock,
+// recorded browser requests, a watched program end) and ways to reach the controls as a user would.
 
 #include "core/DateTime.h"
 #include "core/Random.h"
-#include "ui/Forms.h"
 #include "ui/MainWindow.h"
+#include "ui/Program.h"
 #include "ui/QuestionWindow.h"
 
 #include <QAbstractButton>
@@ -22,15 +22,17 @@
 #include <memory>
 #include <optional>
 
+using namespace sumwright;
+
 // The test moves the time on by hand.
 class SettableClock final : public sumwright::Clock
 {
 public:
-    [[nodiscard]] sumwright::DateTime Now() const override { return m_now; }
+    [[nodiscard]] sumwright::DateTime now() const override { return m_now; }
     void advance(int seconds) { m_now += seconds / sumwright::SecondsPerDay; }
 
 private:
-    sumwright::DateTime m_now = sumwright::ToDateTime(2024, 3, 14, 9, 30, 0);
+    sumwright::DateTime m_now = sumwright::toDateTime(2024, 3, 14, 9, 30, 0);
 };
 
 // Takes the place of the desktop's browser for http and https while it lives.
@@ -203,7 +205,7 @@ public:
         clock = std::make_unique<SettableClock>();
         urls = std::make_unique<UrlRecorder>();
         programEnds = 0;
-        forms = std::make_unique<Forms>(*random, *clock);
+        forms = std::make_unique<sumwright::Program>(*random, *clock);
         forms->setProgramEnder([this] { ++programEnds; });
         MainWindow &main = forms->frmMain();
         main.show();
@@ -252,6 +254,6 @@ public:
     std::unique_ptr<sumwright::ProcessRandom> random;
     std::unique_ptr<SettableClock> clock;
     std::unique_ptr<UrlRecorder> urls;
-    std::unique_ptr<Forms> forms;
+    std::unique_ptr<sumwright::Program> forms;
     int programEnds = 0;
 };

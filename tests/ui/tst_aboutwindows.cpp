@@ -75,7 +75,7 @@ void TestAboutWindows::clicksOnProductWindow()
     QFETCH(bool, staysOpen);
     QFETCH(int, websiteOpened);
     QCOMPARE(stillOpenAfterClick("mAboutProduct", target, background), staysOpen);
-    QCOMPARE(m_fx.urls->opened, QList<QUrl>(websiteOpened, QUrl(addresses::WebsiteUrl)));
+    QCOMPARE(m_fx.urls->opened, QList<QUrl>(websiteOpened, QUrl(sumwright::addresses::WebsiteUrl)));
 }
 
 void TestAboutWindows::clicksOnProgrammerWindow_data()

@@ -6,8 +6,8 @@
 #include "core/Random.h"
 #include "ui/AboutProductWindow.h"
 #include "ui/AboutProgrammerWindow.h"
-#include "ui/Forms.h"
 #include "ui/MainWindow.h"
+#include "ui/Program.h"
 #include "ui/QuestionWindow.h"
 #include "ui/ResultWindow.h"
 
@@ -18,16 +18,18 @@
 #include <QMenu>
 #include <QTest>
 
+using namespace sumwright;
+
 namespace {
 
 class FixedClock final : public sumwright::Clock
 {
 public:
-    [[nodiscard]] sumwright::DateTime Now() const override { return m_now; }
+    [[nodiscard]] sumwright::DateTime now() const override { return m_now; }
     void advance(int seconds) { m_now += seconds / sumwright::SecondsPerDay; }
 
 private:
-    sumwright::DateTime m_now = sumwright::ToDateTime(2024, 3, 14, 9, 30, 0);
+    sumwright::DateTime m_now = sumwright::toDateTime(2024, 3, 14, 9, 30, 0);
 };
 
 // The roles a user reaches or reads; containers, rules and the window's own client area are
@@ -111,12 +113,12 @@ private:
 
     sumwright::ProcessRandom m_random;
     FixedClock m_clock;
-    std::unique_ptr<Forms> m_forms;
+    std::unique_ptr<sumwright::Program> m_forms;
 };
 
 void TestAccessibility::init()
 {
-    m_forms = std::make_unique<Forms>(m_random, m_clock);
+    m_forms = std::make_unique<sumwright::Program>(m_random, m_clock);
     m_forms->setProgramEnder([] {});
 }
 
@@ -148,10 +150,7 @@ QWidget *TestAccessibility::prepare(const QString &window)
         shown = &m_forms->frmInput();
     } else if (window == QLatin1String("result")) {
         ResultWindow &result = m_forms->frmResult();
-        result.iTotalQuestions = 25;
-        result.iWrongAnswered = 3;
-        result.CountTime = 95 / sumwright::SecondsPerDay;
-        result.ShowResult();
+        result.ShowResult({95 / sumwright::SecondsPerDay, 25, 3});
         shown = &result;
     } else if (window == QLatin1String("about product")) {
         shown = &m_forms->frmAboutProduct();

@@ -5,8 +5,8 @@
 #include "core/Answer.h"
 #include "core/DateTime.h"
 #include "core/Random.h"
-#include "ui/Forms.h"
 #include "ui/MainWindow.h"
+#include "ui/Program.h"
 #include "ui/QuestionWindow.h"
 #include "ui/ResultWindow.h"
 
@@ -24,11 +24,11 @@ namespace {
 class SteppingClock final : public sumwright::Clock
 {
 public:
-    [[nodiscard]] sumwright::DateTime Now() const override { return m_now; }
+    [[nodiscard]] sumwright::DateTime now() const override { return m_now; }
     void advance(int seconds) { m_now += seconds / sumwright::SecondsPerDay; }
 
 private:
-    sumwright::DateTime m_now = sumwright::ToDateTime(2024, 3, 14, 9, 30, 0);
+    sumwright::DateTime m_now = sumwright::toDateTime(2024, 3, 14, 9, 30, 0);
 };
 
 // Where a key typed now goes: the open menu, else the focused control.
@@ -114,14 +114,14 @@ private:
 
     sumwright::ProcessRandom m_random;
     SteppingClock m_clock;
-    std::unique_ptr<Forms> m_forms;
+    std::unique_ptr<sumwright::Program> m_forms;
     int m_ended = 0;
 };
 
 void TestKeyboard::init()
 {
     m_ended = 0;
-    m_forms = std::make_unique<Forms>(m_random, m_clock);
+    m_forms = std::make_unique<sumwright::Program>(m_random, m_clock);
     m_forms->setProgramEnder([this] { ++m_ended; });
 }
 
@@ -232,7 +232,7 @@ void TestKeyboard::wholeTestWithKeysAlone()
                     }
                     // Every fifth answer is wrong on purpose.
                     QString typed = QString::fromStdString(
-                            sumwright::AnswerText(input.session().vAnswer));
+                            sumwright::answerText(input.session().vAnswer));
                     if (i % 5 == 4) {
                         typed.prepend(QLatin1Char('9'));
                         ++wrongOnPurpose;
@@ -255,8 +255,8 @@ void TestKeyboard::wholeTestWithKeysAlone()
     QVERIFY(m_forms->hasResult());
     ResultWindow &result = m_forms->frmResult();
     QVERIFY(result.isVisible());
-    QCOMPARE(result.iTotalQuestions, Count);
-    QCOMPARE(result.iWrongAnswered, wrongOnPurpose);
+    QCOMPARE(result.outcome().iTotalQuestions, Count);
+    QCOMPARE(result.outcome().iWrongAnswered, wrongOnPurpose);
     const auto line = [&result](const char *name) {
         return result.findChild<QLabel *>(QLatin1String(name))->text();
     };
@@ -289,7 +289,7 @@ void TestKeyboard::mainWindowTabOrder()
     // With another level marked, Tab stops at that option instead.
     QVERIFY(press(QStringLiteral("Right")));
     QCOMPARE(focusName(), QStringLiteral("Options(1)"));
-    QCOMPARE(m_forms->frmMain().Level(), 1);
+    QCOMPARE(m_forms->selection().Level, 1);
     QCOMPARE(tabCycle(), QStringList {"Options(1)"} + rest);
 
     // Backtab walks the same chain backwards.

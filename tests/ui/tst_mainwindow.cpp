@@ -70,8 +70,8 @@ Launch TestMainWindow::launch(const std::function<void()> &choose)
         input.close();
     });
     m_fx.reactivateMain();
-    seen.qType = m_fx.main().selection().QType;
-    seen.qIndex = m_fx.main().selection().QIndex;
+    seen.qType = m_fx.forms->selection().QType;
+    seen.qIndex = m_fx.forms->selection().QIndex;
     return seen;
 }
 
@@ -79,10 +79,11 @@ void TestMainWindow::startsOnEasyWithTwentyFiveQuestions()
 {
     MainWindow &main = m_fx.main();
     QCOMPARE(main.windowTitle(), QStringLiteral("Quorvane Sumwright"));
-    QCOMPARE(main.Level(), 0);
-    QCOMPARE(main.LevelTag(), QStringLiteral("[Easy Mode]"));
+    QCOMPARE(m_fx.forms->selection().Level, 0);
+    QCOMPARE(QString::fromStdString(m_fx.forms->selection().LevelTag),
+             QStringLiteral("[Easy Mode]"));
     QCOMPARE(control<QComboBox>(&main, "cbCountQ")->currentText(), QStringLiteral("25"));
-    QCOMPARE(main.countText(), QStringLiteral("25"));
+    QCOMPARE(QString::fromStdString(m_fx.forms->selection().countText), QStringLiteral("25"));
     for (int level = 0; level < 3; ++level) {
         QCOMPARE(control<QRadioButton>(&main, option(level))->isChecked(), level == 0);
         QCOMPARE(main.findChild<QAction *>(LevelItems[level])->isChecked(), level == 0);
@@ -102,7 +103,7 @@ void TestMainWindow::everyWindowIsFixedWithOnlyACloseButton_data()
 void TestMainWindow::everyWindowIsFixedWithOnlyACloseButton()
 {
     QFETCH(QString, window);
-    Forms &forms = *m_fx.forms;
+    sumwright::Program &forms = *m_fx.forms;
     const QHash<QString, QWidget *> windows = {{"frmMain", &forms.frmMain()},
                                                {"frmInput", &forms.frmInput()},
                                                {"frmResult", &forms.frmResult()},
@@ -156,13 +157,13 @@ void TestMainWindow::placesControlsInTwips()
 void TestMainWindow::checkLevel(int level)
 {
     MainWindow &main = m_fx.main();
-    QCOMPARE(main.Level(), level);
-    QCOMPARE(main.selection().Level, level);
+    QCOMPARE(m_fx.forms->selection().Level, level);
+    QCOMPARE(m_fx.forms->selection().Level, level);
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(control<QRadioButton>(&main, option(i))->isChecked(), i == level);
         QCOMPARE(main.findChild<QAction *>(LevelItems[i])->isChecked(), i == level);
     }
-    QCOMPARE(main.LevelTag(), LevelTags[level]);
+    QCOMPARE(QString::fromStdString(m_fx.forms->selection().LevelTag), LevelTags[level]);
     const QString title = launch([&] { trigger(&main, "mAddition"); }).title;
     QCOMPARE(title, QStringLiteral("Addition ") + LevelTags[level]);
 }
@@ -271,7 +272,7 @@ void TestMainWindow::buttonAndMenuItemLaunchTheSameTest()
         QCOMPARE(seen.qIndex, qIndex);
         QCOMPARE(seen.title, title);
     }
-    QCOMPARE(main.countText(), QStringLiteral("25"));
+    QCOMPARE(QString::fromStdString(m_fx.forms->selection().countText), QStringLiteral("25"));
 }
 
 void TestMainWindow::exitPathsOpenTheRightAddress_data()
@@ -279,12 +280,12 @@ void TestMainWindow::exitPathsOpenTheRightAddress_data()
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("opened");
     QTest::addColumn<int>("ends");
-    QTest::newRow("cmdExit") << "cmdExit" << addresses::ExitUrl << 1;
-    QTest::newRow("close request") << "close" << addresses::ExitUrl << 1;
+    QTest::newRow("cmdExit") << "cmdExit" << sumwright::addresses::ExitUrl << 1;
+    QTest::newRow("close request") << "close" << sumwright::addresses::ExitUrl << 1;
     QTest::newRow("mExit2") << "mExit2" << QString() << 1;
     QTest::newRow("mExit") << "mExit" << QString() << 1;
-    QTest::newRow("cmdVisitWebsite") << "cmdVisitWebsite" << addresses::WebsiteUrl << 0;
-    QTest::newRow("mVisitWebsite") << "mVisitWebsite" << addresses::WebsiteUrl << 0;
+    QTest::newRow("cmdVisitWebsite") << "cmdVisitWebsite" << sumwright::addresses::WebsiteUrl << 0;
+    QTest::newRow("mVisitWebsite") << "mVisitWebsite" << sumwright::addresses::WebsiteUrl << 0;
 }
 
 void TestMainWindow::exitPathsOpenTheRightAddress()
@@ -307,7 +308,7 @@ void TestMainWindow::exitPathsOpenTheRightAddress()
     QCOMPARE(m_fx.programEnds, ends);
     if (ends == 0) {
         QVERIFY(main.isVisible());
-        QCOMPARE(main.Level(), 1);
+        QCOMPARE(m_fx.forms->selection().Level, 1);
     }
 }
 

@@ -77,7 +77,7 @@ void TestQuestionWindow::answer(bool right, bool lowerCase)
     QVERIFY(focus);
     QCOMPARE(focus, control(&input(), "txtAnswer"));
     QVERIFY(text(&input(), "txtAnswer").isEmpty());
-    QString typed = QString::fromStdString(sumwright::AnswerText(session().vAnswer));
+    QString typed = QString::fromStdString(sumwright::answerText(session().vAnswer));
     if (!right)
         typed += u'0'; // a trailing digit never leaves the answer right: 12 becomes 120
     QTest::keyClicks(focus, lowerCase ? typed.toLower() : typed);
@@ -152,7 +152,7 @@ void TestQuestionWindow::answerIsComparedAsTyped()
     QFETCH(bool, right);
     inQuestionWindow("cmdMath(0)", [&] {
         click(&input(), "cmdStart");
-        const QString expected = QString::fromStdString(sumwright::AnswerText(session().vAnswer));
+        const QString expected = QString::fromStdString(sumwright::answerText(session().vAnswer));
         QTest::keyClicks(QApplication::focusWidget(), before + expected + after);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(session().iAsked, 1);

@@ -6,24 +6,25 @@
 #include "ui/AboutProductWindow.h"
 #include "ui/AboutProgrammerWindow.h"
 #include "ui/Artwork.h"
-#include "ui/Forms.h"
 #include "ui/MainWindow.h"
+#include "ui/Program.h"
 #include "ui/QuestionWindow.h"
 #include "ui/ResultWindow.h"
 
 #include <QImage>
 #include <QTest>
 
-using Artwork::Picture;
+using sumwright::artwork::Picture;
+using namespace sumwright;
 
-Q_DECLARE_METATYPE(Artwork::Picture)
+Q_DECLARE_METATYPE(sumwright::artwork::Picture)
 
 namespace {
 
 class StillClock final : public sumwright::Clock
 {
 public:
-    [[nodiscard]] sumwright::DateTime Now() const override { return 0.0; }
+    [[nodiscard]] sumwright::DateTime now() const override { return 0.0; }
 };
 
 QImage pixels(const QIcon &icon)
@@ -35,7 +36,7 @@ QImage pixels(const QIcon &icon)
 
 QImage pixels(Picture picture)
 {
-    return Artwork::pixmap(picture, {48, 48}, 1.0)
+    return sumwright::artwork::pixmap(picture, {48, 48}, 1.0)
             .toImage()
             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
@@ -51,10 +52,10 @@ private slots:
     void windowCarriesItsIcon();
 
 private:
-    QWidget *window(Forms &forms, const QString &name);
+    QWidget *window(sumwright::Program &forms, const QString &name);
 };
 
-QWidget *TestWindowIcons::window(Forms &forms, const QString &name)
+QWidget *TestWindowIcons::window(sumwright::Program &forms, const QString &name)
 {
     if (name == QLatin1String("frmMain"))
         return &forms.frmMain();
@@ -86,7 +87,7 @@ void TestWindowIcons::windowCarriesItsIcon()
     QFETCH(Picture, icon);
     sumwright::ProcessRandom random;
     StillClock clock;
-    Forms forms(random, clock);
+    sumwright::Program forms(random, clock);
     QWidget *shown = window(forms, name);
     QVERIFY(shown);
 
