@@ -1,17 +1,18 @@
-#include "ScriptedRandom.h"
 #include "core/QuestionDispatch.h"
+#include "support/ScriptedRandom.h"
 
 #include <gtest/gtest.h>
 #include <set>
 
 using namespace sumwright;
+using namespace sumwright::testing;
 
 namespace {
 
 // Step 3, first letter E, on Easy.
-std::vector<float> LetterDrawsForE()
+std::vector<float> letterDrawsForE()
 {
-    return {ForDraw(2, 3, 0), ForDraw(4, 13, 0)};
+    return {forDraw(2, 3, 0), forDraw(4, 13, 0)};
 }
 
 // The process generator with a clock that never moves: every re-seed reads the same tick.
@@ -30,7 +31,7 @@ TEST(DispatchQuestion, setsTheFontByTypeAndKeepsTheLastArithmeticAlignment)
     QuestionLabel label;
     Answer answer = std::int16_t {0};
 
-    ScriptedRandom vertical({ForDraw(12, 20), ForDraw(7, 20)});
+    ScriptedRandom vertical({forDraw(12, 20), forDraw(7, 20)});
     dispatchQuestion({0, 0, 0}, true, vertical, label, answer);
     EXPECT_EQ(label.caption, "   12\r\n + 7");
     EXPECT_EQ(label.fontSize, 48);
@@ -38,14 +39,14 @@ TEST(DispatchQuestion, setsTheFontByTypeAndKeepsTheLastArithmeticAlignment)
     EXPECT_EQ(answer, Answer {std::int16_t {19}});
 
     // A series question after a vertical test: 14 points, still centred, bVertical ignored.
-    ScriptedRandom series(LetterDrawsForE());
+    ScriptedRandom series(letterDrawsForE());
     dispatchQuestion({1, 1, 0}, false, series, label, answer);
     EXPECT_EQ(label.caption, "E,  H,  K,  N,  ?");
     EXPECT_EQ(label.fontSize, 14);
     EXPECT_EQ(label.alignment, Alignment::Centre);
     EXPECT_EQ(answer, Answer {std::string("Q")});
 
-    ScriptedRandom horizontal({ForDraw(3, 10), ForDraw(7, 10)});
+    ScriptedRandom horizontal({forDraw(3, 10), forDraw(7, 10)});
     dispatchQuestion({0, 3, 0}, false, horizontal, label, answer);
     EXPECT_EQ(label.caption, "21 / 3 =");
     EXPECT_EQ(label.fontSize, 48);

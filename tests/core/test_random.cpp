@@ -1,5 +1,5 @@
-#include "ScriptedRandom.h"
 #include "core/Random.h"
+#include "support/ScriptedRandom.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -7,6 +7,7 @@
 #include <set>
 
 using namespace sumwright;
+using namespace sumwright::testing;
 
 TEST(RoundHalfEven, tiesGoToTheEvenNeighbour)
 {

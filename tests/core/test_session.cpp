@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 using namespace sumwright;
-using sumwright::testing::SettableClock;
+using namespace sumwright::testing;
 
 TEST(IsRightAnswer, comparesTheWholeTextInCapitals)
 {
