@@ -7,8 +7,8 @@
 #include "core/AnswerCheck.h"
 #include "core/DateTime.h"
 #include "core/Random.h"
-#include "ui/Forms.h"
 #include "ui/MainWindow.h"
+#include "ui/Program.h"
 #include "ui/QuestionWindow.h"
 #include "ui/ResultWindow.h"
 
@@ -224,7 +224,7 @@ const char *verdict(bool holds)
 class ProgramRun
 {
 public:
-    ProgramRun(Forms &forms, std::vector<double> &samples)
+    ProgramRun(sumwright::Program &forms, std::vector<double> &samples)
         : m_forms(forms)
         , m_samples(samples)
     {
@@ -247,7 +247,7 @@ public:
 private:
     void runTest()
     {
-        QuestionWindow &input = m_forms.frmInput();
+        sumwright::QuestionWindow &input = m_forms.frmInput();
         if (!QTest::qWaitForWindowActive(&input))
             std::fprintf(stderr, "answer_latency: the question window did not become active\n");
         QTest::mouseClick(input.findChild<QPushButton *>(QStringLiteral("cmdStart")),
@@ -255,11 +255,11 @@ private:
         auto *label = input.findChild<QLabel *>(QStringLiteral("lblQuestion"));
         auto *edit = input.findChild<QLineEdit *>(QStringLiteral("txtAnswer"));
         m_watch.watch(label, edit);
-        const double count = sumwright::CountValue(m_forms.frmMain().countText().toStdString());
+        const double count = sumwright::countValue(m_forms.selection().countText);
         while (input.isTestRunning() && static_cast<int>(m_samples.size()) < AnswersWanted) {
             const auto &session = input.session();
             typeAnswer(edit, m_watch,
-                       QString::fromStdString(sumwright::AnswerText(session.vAnswer)));
+                       QString::fromStdString(sumwright::answerText(session.vAnswer)));
             const std::int16_t asked = session.iAsked;
             if (asked + 1 >= count) {
                 // The last answer ends the test: what follows is the result, not a question.
@@ -276,7 +276,7 @@ private:
                               Qt::LeftButton);
     }
 
-    Forms &m_forms;
+    sumwright::Program &m_forms;
     std::vector<double> &m_samples;
     PaintWatch m_watch;
 };
@@ -289,8 +289,8 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     const sumwright::SystemClock clock;
-    Forms forms(sumwright::ProcessSequence(), clock);
-    MainWindow &main = forms.frmMain();
+    sumwright::Program forms(sumwright::processSequence(), clock);
+    sumwright::MainWindow &main = forms.frmMain();
     main.show();
     if (!QTest::qWaitForWindowExposed(&main)) {
         std::fprintf(stderr, "answer_latency: the main window was never shown\n");

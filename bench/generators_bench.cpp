@@ -90,7 +90,7 @@ void BM_Arithmetic(benchmark::State &state)
     const auto level = static_cast<int>(state.range(1));
     const bool vertical = state.range(2) != 0;
     measure(state, [&](RandomSource &random) {
-        return ArithmeticQuestion(random, qIndex, level, vertical);
+        return arithmeticQuestion(random, qIndex, level, vertical);
     });
 }
 BENCHMARK(BM_Arithmetic)
@@ -100,21 +100,21 @@ BENCHMARK(BM_Arithmetic)
 void BM_NumberSeries(benchmark::State &state)
 {
     const auto level = static_cast<int>(state.range(0));
-    measure(state, [&](RandomSource &random) { return NumberSeriesQuestion(random, level); });
+    measure(state, [&](RandomSource &random) { return numberSeriesQuestion(random, level); });
 }
 BENCHMARK(BM_NumberSeries)->ArgName("level")->DenseRange(0, 2);
 
 void BM_AlphabetSeries(benchmark::State &state)
 {
     const auto level = static_cast<int>(state.range(0));
-    measure(state, [&](RandomSource &random) { return AlphabetSeriesQuestion(random, level); });
+    measure(state, [&](RandomSource &random) { return alphabetSeriesQuestion(random, level); });
 }
 BENCHMARK(BM_AlphabetSeries)->ArgName("level")->DenseRange(0, 2);
 
 void BM_AlphaNumericSeries(benchmark::State &state)
 {
     const auto level = static_cast<int>(state.range(0));
-    measure(state, [&](RandomSource &random) { return AlphaNumericSeriesQuestion(random, level); });
+    measure(state, [&](RandomSource &random) { return alphaNumericSeriesQuestion(random, level); });
 }
 BENCHMARK(BM_AlphaNumericSeries)->ArgName("level")->DenseRange(0, 2);
 
@@ -136,7 +136,7 @@ void BM_AnswerCheck(benchmark::State &state)
     const std::string typed = c.typed;
     const long before = allocations.load();
     for (auto _ : state)
-        benchmark::DoNotOptimize(IsRightAnswer(typed, c.expected));
+        benchmark::DoNotOptimize(isRightAnswer(typed, c.expected));
     // The same columns as the generators, so the results make one table.
     state.counters["allocs/q"] = static_cast<double>(allocations.load() - before)
             / static_cast<double>(state.iterations());

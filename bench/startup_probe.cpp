@@ -4,19 +4,19 @@
 #include "QuitOnFirstPaint.h"
 #include "core/DateTime.h"
 #include "core/Random.h"
-#include "ui/Forms.h"
 #include "ui/MainWindow.h"
+#include "ui/Program.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    Forms::setUpApplication();
+    sumwright::Program::setUpApplication();
     const sumwright::SystemClock clock;
-    Forms forms(sumwright::ProcessSequence(), clock);
+    sumwright::Program program(sumwright::processSequence(), clock);
     QuitOnFirstPaint quitter;
-    forms.frmMain().installEventFilter(&quitter);
-    forms.frmMain().show();
+    program.frmMain().installEventFilter(&quitter);
+    program.frmMain().show();
     return QApplication::exec();
 }

@@ -35,18 +35,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         // A number: the typed text is everything after the two bytes of the number.
         std::int16_t number;
         std::memcpy(&number, data + 1, sizeof number);
-        const bool right = sumwright::IsRightAnswer(rest, sumwright::Answer {number});
+        const bool right = sumwright::isRightAnswer(rest, sumwright::Answer {number});
         FUZZ_CHECK(right == (rest == std::to_string(number)));
         // The number's own text is always right, whatever the bytes were.
-        FUZZ_CHECK(sumwright::IsRightAnswer(std::to_string(number), sumwright::Answer {number}));
+        FUZZ_CHECK(sumwright::isRightAnswer(std::to_string(number), sumwright::Answer {number}));
     } else {
         // A text: split at a byte position chosen by the input.
         const std::size_t cut = rest.empty() ? 0 : data[1] % (rest.size() + 1);
         const std::string expected(rest.substr(0, cut));
         const std::string_view typed = rest.substr(cut);
-        const bool right = sumwright::IsRightAnswer(typed, sumwright::Answer {expected});
+        const bool right = sumwright::isRightAnswer(typed, sumwright::Answer {expected});
         FUZZ_CHECK(right == sameInCapitals(typed, expected));
-        const std::string upper = sumwright::UpperCase(typed);
+        const std::string upper = sumwright::upperCase(typed);
         FUZZ_CHECK(upper.size() == typed.size());
         FUZZ_CHECK(sameInCapitals(typed, upper));
     }

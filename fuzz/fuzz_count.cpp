@@ -11,7 +11,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char *>(data), size);
-    const double value = sumwright::CountValue(text);
+    const double value = sumwright::countValue(text);
     FUZZ_CHECK(!std::isnan(value));
 
     std::size_t i = 0;

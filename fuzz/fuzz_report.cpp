@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::memcpy(&outcome.iTotalQuestions, data + 8, sizeof(std::int16_t));
     std::memcpy(&outcome.iWrongAnswered, data + 10, sizeof(std::int16_t));
 
-    const auto lines = sumwright::ReportLines(outcome);
+    const auto lines = sumwright::reportLines(outcome);
     const std::string total = "Total Questions:" + std::string(27, ' ');
     const std::string wrong = "Wrong Answered:" + std::string(23, ' ') + '\t';
     const std::string time = "Time Taken (in sec.)" + std::string(19, ' ') + '\t';
@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_CHECK(lines[1] == wrong + std::to_string(outcome.iWrongAnswered));
     FUZZ_CHECK(lines[2].compare(0, time.size(), time) == 0);
 
-    const std::string seconds = sumwright::SecondsText(outcome.CountTime);
+    const std::string seconds = sumwright::secondsText(outcome.CountTime);
     FUZZ_CHECK(lines[2] == time + seconds);
     const bool negative = !seconds.empty() && seconds[0] == '-';
     const std::string magnitude = negative ? seconds.substr(1) : seconds;

@@ -4,7 +4,6 @@
 
 #include <QGuiApplication>
 #include <QPixmap>
-
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -17,7 +16,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: %s SIZE OUTPUT.png\n", argv[0]);
         return 2;
     }
-    const QPixmap icon = Artwork::pixmap(Artwork::Picture::ProgramIcon, { size, size }, 1.0);
+    const QPixmap icon = sumwright::artwork::pixmap(sumwright::artwork::Picture::ProgramIcon,
+                                                    {size, size}, 1.0);
     if (icon.size() != QSize(size, size) || !icon.save(args.at(2), "PNG")) {
         std::fprintf(stderr, "could not write %s\n", qPrintable(args.at(2)));
         return 1;

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+namespace sumwright {
+
 namespace {
 
 // The options Qt's application objects take out of the command line themselves, as Qt documents
@@ -127,3 +129,5 @@ std::optional<int> CommandLine::handle(int argc, char **argv)
     }
     return std::nullopt;
 }
+
+} // namespace sumwright

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <optional>
 
+namespace sumwright {
+
 // The program's command line: --help and --version, Qt's own options left for Qt. Runs before
 // any window system is touched, so it answers on a machine without a display.
 class CommandLine
@@ -14,3 +16,5 @@ public:
     // should start. Leaves argc and argv as they were for the application to read.
     [[nodiscard]] static std::optional<int> handle(int argc, char **argv);
 };
+
+} // namespace sumwright

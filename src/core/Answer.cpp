@@ -5,14 +5,14 @@
 
 namespace sumwright {
 
-std::string AnswerText(const Answer &answer)
+std::string answerText(const Answer &answer)
 {
     if (const auto *number = std::get_if<std::int16_t>(&answer))
         return std::to_string(*number);
     return std::get<std::string>(answer);
 }
 
-std::int16_t CheckedInt16(long value)
+std::int16_t checkedInt16(long value)
 {
     if (value < std::numeric_limits<std::int16_t>::min()
         || value > std::numeric_limits<std::int16_t>::max())

@@ -12,23 +12,23 @@ using Answer = std::variant<std::int16_t, std::string>;
 
 // The text an answer is compared against: plain decimal digits with a minus sign only when
 // negative, or the text unchanged.
-[[nodiscard]] std::string AnswerText(const Answer &answer);
+[[nodiscard]] std::string answerText(const Answer &answer);
 
 // 16-bit arithmetic that refuses to wrap. Every range the program uses stays far inside the
 // limits, so these never throw in practice; they exist so that a future change cannot silently
 // produce a wrong answer.
-[[nodiscard]] std::int16_t CheckedInt16(long value);
-[[nodiscard]] inline std::int16_t Add16(std::int16_t a, std::int16_t b)
+[[nodiscard]] std::int16_t checkedInt16(long value);
+[[nodiscard]] inline std::int16_t add16(std::int16_t a, std::int16_t b)
 {
-    return CheckedInt16(long {a} + long {b});
+    return checkedInt16(long {a} + long {b});
 }
-[[nodiscard]] inline std::int16_t Sub16(std::int16_t a, std::int16_t b)
+[[nodiscard]] inline std::int16_t sub16(std::int16_t a, std::int16_t b)
 {
-    return CheckedInt16(long {a} - long {b});
+    return checkedInt16(long {a} - long {b});
 }
-[[nodiscard]] inline std::int16_t Mul16(std::int16_t a, std::int16_t b)
+[[nodiscard]] inline std::int16_t mul16(std::int16_t a, std::int16_t b)
 {
-    return CheckedInt16(long {a} * long {b});
+    return checkedInt16(long {a} * long {b});
 }
 
 } // namespace sumwright

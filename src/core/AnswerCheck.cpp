@@ -5,7 +5,7 @@
 
 namespace sumwright {
 
-std::string UpperCase(std::string_view text)
+std::string upperCase(std::string_view text)
 {
     std::string upper(text);
     for (char &c : upper) {
@@ -15,14 +15,14 @@ std::string UpperCase(std::string_view text)
     return upper;
 }
 
-bool IsRightAnswer(std::string_view typed, const Answer &expected)
+bool isRightAnswer(std::string_view typed, const Answer &expected)
 {
-    const std::string wanted = AnswerText(expected);
+    const std::string wanted = answerText(expected);
     // Lengths first: a pasted page of text is rejected without being copied.
-    return typed.size() == wanted.size() && UpperCase(typed) == wanted;
+    return typed.size() == wanted.size() && upperCase(typed) == wanted;
 }
 
-double CountValue(std::string_view countText)
+double countValue(std::string_view countText)
 {
     std::size_t start = countText.find_first_not_of(" \t\r\n");
     if (start == std::string_view::npos)

@@ -18,7 +18,7 @@ struct Operands
     std::int16_t b = 0;
 };
 
-Operands DrawSumOperands(RandomSource &random, int qIndex, int level)
+Operands drawSumOperands(RandomSource &random, int qIndex, int level)
 {
     const auto row = static_cast<std::size_t>(qIndex);
     const auto column = static_cast<std::size_t>(level);
@@ -29,14 +29,14 @@ Operands DrawSumOperands(RandomSource &random, int qIndex, int level)
     // by 2 * (level + 1) whatever is kept.
     for (int pass = level; pass >= 0; --pass) {
         const std::int16_t da = DrawInteger(random, r1, 0);
-        operands.a = Add16(operands.a, pass == level ? da : r1);
+        operands.a = add16(operands.a, pass == level ? da : r1);
         const std::int16_t db = DrawInteger(random, r2, 0);
-        operands.b = Add16(operands.b, pass == level ? db : r2);
+        operands.b = add16(operands.b, pass == level ? db : r2);
     }
     return operands;
 }
 
-Operands DrawProductOperands(RandomSource &random, int level)
+Operands drawProductOperands(RandomSource &random, int level)
 {
     Operands operands;
     operands.a = DrawInteger(random, level == 2 ? 20 : 10, 0);
@@ -51,24 +51,24 @@ struct Shown
     std::int16_t answer = 0;
 };
 
-Shown Arrange(int qIndex, Operands operands)
+Shown arrange(int qIndex, Operands operands)
 {
     auto [a, b] = operands;
     switch (qIndex) {
     case Addition:
-        return {a, b, Add16(a, b)};
+        return {a, b, add16(a, b)};
     case Subtraction:
         if (a > b)
             std::swap(a, b);
-        return {b, a, Sub16(b, a)};
+        return {b, a, sub16(b, a)};
     case Multiplication:
-        return {b, a, Mul16(b, a)};
+        return {b, a, mul16(b, a)};
     default:
-        return {Mul16(a, b), a, b};
+        return {mul16(a, b), a, b};
     }
 }
 
-const char *OperatorText(int qIndex, bool vertical)
+const char *operatorText(int qIndex, bool vertical)
 {
     constexpr std::array<const char *, 4> Operators = {" + ", " - ", " x ", " / "};
     if (vertical && qIndex == Division)
@@ -78,18 +78,18 @@ const char *OperatorText(int qIndex, bool vertical)
 
 } // namespace
 
-Question ArithmeticQuestion(RandomSource &random, int qIndex, int level, bool vertical)
+Question arithmeticQuestion(RandomSource &random, int qIndex, int level, bool vertical)
 {
     if (qIndex < Addition || qIndex > Division || level < 0 || level > 2)
         throw std::out_of_range("no arithmetic question of this kind or level");
     random.ReseedRandom();
-    Operands operands = qIndex <= Subtraction ? DrawSumOperands(random, qIndex, level)
-                                              : DrawProductOperands(random, level);
+    Operands operands = qIndex <= Subtraction ? drawSumOperands(random, qIndex, level)
+                                              : drawProductOperands(random, level);
     if (operands.a == 0)
         operands.a = 1;
     if (operands.b == 0)
         operands.b = 1;
-    const Shown shown = Arrange(qIndex, operands);
+    const Shown shown = arrange(qIndex, operands);
 
     Question question;
     question.alignment = vertical ? Alignment::Centre : Alignment::Left;
@@ -101,7 +101,7 @@ Question ArithmeticQuestion(RandomSource &random, int qIndex, int level, bool ve
     text += std::to_string(shown.first);
     if (vertical)
         text += "\r\n";
-    text += OperatorText(qIndex, vertical);
+    text += operatorText(qIndex, vertical);
     text += std::to_string(shown.second);
     if (!vertical)
         text += " =";

@@ -4,7 +4,7 @@
 
 namespace sumwright {
 
-DateTime ToDateTime(int year, int month, int day, int hour, int minute, int second)
+DateTime toDateTime(int year, int month, int day, int hour, int minute, int second)
 {
     using namespace std::chrono;
     const auto date = sys_days {std::chrono::year {year} / month / day};
@@ -13,12 +13,12 @@ DateTime ToDateTime(int year, int month, int day, int hour, int minute, int seco
     return days + (hour * 3600.0 + minute * 60.0 + second) / SecondsPerDay;
 }
 
-DateTime SystemClock::Now() const
+DateTime SystemClock::now() const
 {
     const std::time_t now = std::time(nullptr);
     std::tm local {};
     localtime_r(&now, &local);
-    return ToDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+    return toDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
                       local.tm_min, local.tm_sec);
 }
 

@@ -14,16 +14,16 @@ class Clock
 {
 public:
     virtual ~Clock() = default;
-    [[nodiscard]] virtual DateTime Now() const = 0;
+    [[nodiscard]] virtual DateTime now() const = 0;
 };
 
 class SystemClock final : public Clock
 {
 public:
-    [[nodiscard]] DateTime Now() const override;
+    [[nodiscard]] DateTime now() const override;
 };
 
 // A local calendar time, whole seconds, as a day count.
-[[nodiscard]] DateTime ToDateTime(int year, int month, int day, int hour, int minute, int second);
+[[nodiscard]] DateTime toDateTime(int year, int month, int day, int hour, int minute, int second);
 
 } // namespace sumwright

@@ -9,22 +9,22 @@ namespace sumwright {
 
 namespace {
 
-std::optional<Question> Generate(const QuestionSelection &selection, bool vertical,
+std::optional<Question> generate(const QuestionSelection &selection, bool vertical,
                                  RandomSource &random)
 {
     const int level = selection.Level;
     if (selection.QType == ArithmeticType) {
         if (selection.QIndex < Addition || selection.QIndex > Division)
             return std::nullopt;
-        return ArithmeticQuestion(random, selection.QIndex, level, vertical);
+        return arithmeticQuestion(random, selection.QIndex, level, vertical);
     }
     switch (selection.QIndex) {
     case NumberSeries:
-        return NumberSeriesQuestion(random, level);
+        return numberSeriesQuestion(random, level);
     case AlphabetSeries:
-        return AlphabetSeriesQuestion(random, level);
+        return alphabetSeriesQuestion(random, level);
     case AlphaNumericSeries:
-        return AlphaNumericSeriesQuestion(random, level);
+        return alphaNumericSeriesQuestion(random, level);
     default:
         return std::nullopt;
     }
@@ -32,7 +32,7 @@ std::optional<Question> Generate(const QuestionSelection &selection, bool vertic
 
 } // namespace
 
-void DispatchQuestion(const QuestionSelection &selection, bool vertical, RandomSource &random,
+void dispatchQuestion(const QuestionSelection &selection, bool vertical, RandomSource &random,
                       QuestionLabel &label, Answer &vAnswer)
 {
     if (selection.QType == ArithmeticType)
@@ -41,7 +41,7 @@ void DispatchQuestion(const QuestionSelection &selection, bool vertical, RandomS
         label.fontSize = SeriesFontSize;
     else
         return;
-    std::optional<Question> question = Generate(selection, vertical, random);
+    std::optional<Question> question = generate(selection, vertical, random);
     if (!question)
         return;
     label.caption = std::move(question->text);

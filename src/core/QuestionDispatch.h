@@ -24,7 +24,7 @@ struct QuestionLabel
 // The logic of ShowQuestion without the widgets: picks the generator for the selection and
 // applies its result to the label and the expected answer. A type or kind without a generator
 // leaves caption and answer as they are.
-void DispatchQuestion(const QuestionSelection &selection, bool vertical, RandomSource &random,
+void dispatchQuestion(const QuestionSelection &selection, bool vertical, RandomSource &random,
                       QuestionLabel &label, Answer &vAnswer);
 
 } // namespace sumwright

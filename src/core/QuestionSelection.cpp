@@ -15,7 +15,7 @@ constexpr std::array<std::string_view, SeriesKindCount> SeriesTags
         = {"Number Series ", "Alphabet Series ", "Alpha Numeric Series "};
 
 template<std::size_t N>
-std::string_view At(const std::array<std::string_view, N> &tags, int index)
+std::string_view at(const std::array<std::string_view, N> &tags, int index)
 {
     if (index < 0 || static_cast<std::size_t>(index) >= N)
         throw std::out_of_range("no such tag");
@@ -24,24 +24,24 @@ std::string_view At(const std::array<std::string_view, N> &tags, int index)
 
 } // namespace
 
-std::string_view LevelTag(int level)
+std::string_view levelTag(int level)
 {
-    return At(LevelTags, level);
+    return at(LevelTags, level);
 }
 
-std::string_view KindTag(int qType, int qIndex)
+std::string_view kindTag(int qType, int qIndex)
 {
     if (qType == ArithmeticType)
-        return At(ArithmeticTags, qIndex);
+        return at(ArithmeticTags, qIndex);
     if (qType == SeriesType)
-        return At(SeriesTags, qIndex);
+        return at(SeriesTags, qIndex);
     throw std::out_of_range("no such question type");
 }
 
-std::string TestTitle(int qType, int qIndex, std::string_view levelTag)
+std::string testTitle(int qType, int qIndex, std::string_view tag)
 {
-    std::string title(KindTag(qType, qIndex));
-    title += levelTag;
+    std::string title(kindTag(qType, qIndex));
+    title += tag;
     return title;
 }
 

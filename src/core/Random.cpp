@@ -11,7 +11,7 @@ namespace {
 
 constexpr std::uint64_t GoldenGamma = 0x9E3779B97F4A7C15ULL;
 
-constexpr std::uint64_t Mix64(std::uint64_t z)
+constexpr std::uint64_t mix64(std::uint64_t z)
 {
     z = (z ^ (z >> 30U)) * 0xBF58476D1CE4E5B9ULL;
     z = (z ^ (z >> 27U)) * 0x94D049BB133111EBULL;
@@ -23,7 +23,7 @@ constexpr std::uint64_t Mix64(std::uint64_t z)
 std::uint64_t ProcessRandom::next()
 {
     m_state += GoldenGamma;
-    return Mix64(m_state);
+    return mix64(m_state);
 }
 
 float ProcessRandom::NextRandom()
@@ -35,15 +35,15 @@ float ProcessRandom::NextRandom()
 void ProcessRandom::ReseedRandom()
 {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    ReseedWith(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+    reseedWith(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
 }
 
-void ProcessRandom::ReseedWith(std::int64_t clockNanoseconds)
+void ProcessRandom::reseedWith(std::int64_t clockNanoseconds)
 {
-    m_state = Mix64(m_state ^ Mix64(static_cast<std::uint64_t>(clockNanoseconds)));
+    m_state = mix64(m_state ^ mix64(static_cast<std::uint64_t>(clockNanoseconds)));
 }
 
-ProcessRandom &ProcessSequence()
+ProcessRandom &processSequence()
 {
     static ProcessRandom sequence;
     return sequence;
@@ -59,7 +59,7 @@ std::int16_t DrawInteger(RandomSource &random, int k, int m)
 {
     const double r = random.NextRandom();
     const auto single = static_cast<float>(static_cast<double>(k) * r + static_cast<double>(m));
-    return CheckedInt16(RoundHalfEven(single));
+    return checkedInt16(RoundHalfEven(single));
 }
 
 } // namespace sumwright

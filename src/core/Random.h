@@ -36,7 +36,7 @@ public:
     // takes part, two re-seeds within the same clock tick still lead to different questions.
     void ReseedRandom() override;
     // The same mixing with a given clock reading in nanoseconds; ReseedRandom() uses the clock.
-    void ReseedWith(std::int64_t clockNanoseconds);
+    void reseedWith(std::int64_t clockNanoseconds);
 
     [[nodiscard]] std::uint64_t state() const { return m_state; }
 
@@ -46,7 +46,7 @@ private:
 };
 
 // The one process-wide sequence.
-[[nodiscard]] ProcessRandom &ProcessSequence();
+[[nodiscard]] ProcessRandom &processSequence();
 
 // Nearest integer, exact halves to the even neighbour: 0.5 -> 0, 1.5 -> 2, 2.5 -> 2.
 [[nodiscard]] long RoundHalfEven(double x);

@@ -7,7 +7,7 @@
 
 namespace sumwright {
 
-std::string SecondsText(DateTime span)
+std::string secondsText(DateTime span)
 {
     const double seconds = span * SecondsPerDay;
     if (std::isnan(seconds))
@@ -20,13 +20,13 @@ std::string SecondsText(DateTime span)
     return buffer;
 }
 
-std::array<std::string, 3> ReportLines(const TestOutcome &outcome)
+std::array<std::string, 3> reportLines(const TestOutcome &outcome)
 {
     return {
             "Total Questions:" + std::string(27, ' ') + std::to_string(outcome.iTotalQuestions),
             "Wrong Answered:" + std::string(23, ' ') + '\t'
                     + std::to_string(outcome.iWrongAnswered),
-            "Time Taken (in sec.)" + std::string(19, ' ') + '\t' + SecondsText(outcome.CountTime),
+            "Time Taken (in sec.)" + std::string(19, ' ') + '\t' + secondsText(outcome.CountTime),
     };
 }
 

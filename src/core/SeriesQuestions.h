@@ -25,9 +25,9 @@ struct LetterList
 // Draws step, first code and, on Hard, the direction: 2 or 3 values, never a re-seed.
 [[nodiscard]] LetterList LetterSeriesTerms(RandomSource &random, int level);
 
-[[nodiscard]] Question NumberSeriesQuestion(RandomSource &random, int level);
-[[nodiscard]] Question AlphabetSeriesQuestion(RandomSource &random, int level);
+[[nodiscard]] Question numberSeriesQuestion(RandomSource &random, int level);
+[[nodiscard]] Question alphabetSeriesQuestion(RandomSource &random, int level);
 // Number terms, then letter terms, then the lead: 6, 7 or 8 values.
-[[nodiscard]] Question AlphaNumericSeriesQuestion(RandomSource &random, int level);
+[[nodiscard]] Question alphaNumericSeriesQuestion(RandomSource &random, int level);
 
 } // namespace sumwright

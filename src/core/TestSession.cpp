@@ -4,26 +4,26 @@
 
 namespace sumwright {
 
-void TestSession::StartTest(const Clock &clock, const std::function<void()> &showQuestion)
+void TestSession::startTest(const Clock &clock, const std::function<void()> &showQuestion)
 {
     iAsked = 0;
     iWrong = 0;
     vAnswer = std::int16_t {0};
     showQuestion();
-    dStartTime = clock.Now();
+    dStartTime = clock.now();
 }
 
-TestSession::Next TestSession::SubmitAnswer(std::string_view typed, std::string_view countText)
+TestSession::Next TestSession::submitAnswer(std::string_view typed, std::string_view countText)
 {
-    iAsked = Add16(iAsked, 1);
-    if (!IsRightAnswer(typed, vAnswer))
-        iWrong = Add16(iWrong, 1);
-    return CountValue(countText) <= static_cast<double>(iAsked) ? Next::EndOfTest : Next::Question;
+    iAsked = add16(iAsked, 1);
+    if (!isRightAnswer(typed, vAnswer))
+        iWrong = add16(iWrong, 1);
+    return countValue(countText) <= static_cast<double>(iAsked) ? Next::EndOfTest : Next::Question;
 }
 
-TestOutcome TestSession::EndTest(const Clock &clock)
+TestOutcome TestSession::endTest(const Clock &clock)
 {
-    dTimeTaken = clock.Now() - dStartTime;
+    dTimeTaken = clock.now() - dStartTime;
     return {dTimeTaken, iAsked, iWrong};
 }
 

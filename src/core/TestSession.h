@@ -31,15 +31,15 @@ public:
 
     // Resets the counts, asks the first question, then starts the clock: the time runs from
     // the moment the first question is on screen.
-    void StartTest(const Clock &clock, const std::function<void()> &showQuestion);
+    void startTest(const Clock &clock, const std::function<void()> &showQuestion);
 
     enum class Next { Question, EndOfTest };
     // One submitted answer: counts it, checks it, and tells whether the count is reached.
     // The count text is read afresh at every answer.
-    [[nodiscard]] Next SubmitAnswer(std::string_view typed, std::string_view countText);
+    [[nodiscard]] Next submitAnswer(std::string_view typed, std::string_view countText);
 
     // Stops the clock; the question on screen is not counted.
-    [[nodiscard]] TestOutcome EndTest(const Clock &clock);
+    [[nodiscard]] TestOutcome endTest(const Clock &clock);
 };
 
 } // namespace sumwright

@@ -2,8 +2,11 @@
 
 #include "Version.h"
 #include "ui/Addresses.h"
-#include "ui/Forms.h"
 #include "ui/Toolkit.h"
+#include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/Rule.h"
+
+namespace sumwright {
 
 using namespace toolkit;
 
@@ -21,11 +24,10 @@ struct Text
 
 } // namespace
 
-AboutProductWindow::AboutProductWindow(Forms & /*forms*/)
-    : Form("frmAboutProduct", QStringLiteral("About Quorvane Tessaline"), {7065, 3075}, Qt::white,
-           Artwork::Picture::AboutProductIcon)
+AboutProductWindow::AboutProductWindow()
+    : ReloadingDialog("frmAboutProduct", QStringLiteral("About Quorvane Tessaline"), {7065, 3075},
+                      Qt::white, artwork::Picture::AboutProductIcon)
 {
-    ensureLoaded();
 }
 
 QString AboutProductWindow::versionLine(int major, int minor)
@@ -45,7 +47,7 @@ void AboutProductWindow::buildControls(QWidget *page)
     };
     const QString captions[] = {
             // The version line is built at every load from the build's own version.
-            versionLine(sumwright::VersionMajor, sumwright::VersionMinor),
+            versionLine(VersionMajor, VersionMinor),
             QStringLiteral(
                     "Helps you practicing your mathematical functions so that you can solve you "
                     "mathematical problems quickly in daily a life. Quorvane Sumwright is "
@@ -81,8 +83,9 @@ void AboutProductWindow::buildControls(QWidget *page)
     setBackground(link, Qt::white);
     setTextColour(link, QColor(0, 0, 255));
     fitText(link);
-    connect(link, &ClickableLabel::clicked, this,
-            [] { Forms::openAddress(addresses::WebsiteUrl); });
+    connect(link, &ClickableLabel::clicked, this, &AboutProductWindow::websiteRequested);
 
-    placeRule(make<Rule>(page, QStringLiteral("Line1"), Rust, 1), 0, 7080, 1680, 1);
+    make<Rule>(page, QStringLiteral("Line1"), Rust, 1)->place(0, 7080, 1680);
 }
+
+} // namespace sumwright

@@ -1,20 +1,25 @@
 #pragma once
 
-#include "ui/Form.h"
+#include "ui/ReloadingDialog.h"
 
-class Forms;
+namespace sumwright {
 
 // frmAboutProduct: the version line, a description and the maker's address. A click on any
-// text hides it; the blue address opens the web site and leaves the window open.
-class AboutProductWindow : public Form
+// text hides it; the blue address asks for the web site and leaves the window open.
+class AboutProductWindow : public ReloadingDialog
 {
     Q_OBJECT
 public:
-    explicit AboutProductWindow(Forms &forms);
+    AboutProductWindow();
 
     // "Quorvane Sumwright ver: 2.13" for major 2, minor 13: the version line built at load.
     [[nodiscard]] static QString versionLine(int major, int minor);
 
+signals:
+    void websiteRequested();
+
 protected:
     void buildControls(QWidget *page) override;
 };
+
+} // namespace sumwright

@@ -1,40 +1,19 @@
 #include "ui/AboutProgrammerWindow.h"
 
 #include "ui/Toolkit.h"
+#include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/Picture.h"
+#include "ui/widgets/Rule.h"
 
 #include <QMouseEvent>
-#include <QPainter>
+
+namespace sumwright {
 
 using namespace toolkit;
 
 namespace {
 
 const QColor Olive(128, 128, 0);
-
-// A picture at its own size, clipped to its box, rendered at the screen's pixel ratio when
-// first painted.
-class Picture : public ClickableLabel
-{
-public:
-    Picture(Artwork::Picture picture, QWidget *parent)
-        : ClickableLabel(parent)
-        , m_picture(picture)
-    {
-    }
-
-protected:
-    void paintEvent(QPaintEvent * /*event*/) override
-    {
-        const qreal ratio = devicePixelRatioF();
-        if (m_pixmap.isNull() || !qFuzzyCompare(m_pixmap.devicePixelRatio(), ratio))
-            m_pixmap = Artwork::pixmap(m_picture, Artwork::designSize(m_picture), ratio);
-        QPainter(this).drawPixmap(0, 0, m_pixmap);
-    }
-
-private:
-    Artwork::Picture m_picture;
-    QPixmap m_pixmap;
-};
 
 struct Line
 {
@@ -46,17 +25,15 @@ struct Line
 
 } // namespace
 
-AboutProgrammerWindow::AboutProgrammerWindow(Forms & /*forms*/)
-    : Form("frmAboutProgrammer", QStringLiteral("About Programmer"), {6705, 3030},
-           QColor(255, 255, 128), Artwork::Picture::AboutProgrammerIcon)
+AboutProgrammerWindow::AboutProgrammerWindow()
+    : ReloadingDialog("frmAboutProgrammer", QStringLiteral("About Programmer"), {6705, 3030},
+                      QColor(255, 255, 128), artwork::Picture::AboutProgrammerIcon)
 {
-    ensureLoaded();
 }
 
 void AboutProgrammerWindow::buildControls(QWidget *page)
 {
-    auto *banner = new Picture(Artwork::Picture::Banner, page);
-    banner->setObjectName(QStringLiteral("Image2"));
+    auto *banner = make<Picture>(page, QStringLiteral("Image2"), artwork::Picture::Banner);
     banner->setGeometry(twips(0, 0, 6735, 735));
     banner->setAccessibleName(QStringLiteral("Banner"));
 
@@ -68,8 +45,7 @@ void AboutProgrammerWindow::buildControls(QWidget *page)
     setTextColour(title, Olive);
     fitText(title);
 
-    auto *portrait = new Picture(Artwork::Picture::Portrait, page);
-    portrait->setObjectName(QStringLiteral("Image1"));
+    auto *portrait = make<Picture>(page, QStringLiteral("Image1"), artwork::Picture::Portrait);
     portrait->setGeometry(twips(120, 840, 1905, 2010));
     portrait->setAccessibleName(QStringLiteral("Picture of the author"));
     connect(portrait, &ClickableLabel::clicked, this, &QWidget::hide);
@@ -94,7 +70,7 @@ void AboutProgrammerWindow::buildControls(QWidget *page)
         connect(label, &ClickableLabel::clicked, this, &QWidget::hide);
     }
 
-    placeRule(make<Rule>(page, QStringLiteral("Line1"), Olive, 2), 2160, 6600, 1320, 2);
+    make<Rule>(page, QStringLiteral("Line1"), Olive, 2)->place(2160, 6600, 1320);
 }
 
 void AboutProgrammerWindow::mouseReleaseEvent(QMouseEvent *event)
@@ -103,3 +79,5 @@ void AboutProgrammerWindow::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton)
         hide();
 }
+
+} // namespace sumwright

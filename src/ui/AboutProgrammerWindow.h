@@ -1,18 +1,20 @@
 #pragma once
 
-#include "ui/Form.h"
+#include "ui/ReloadingDialog.h"
 
-class Forms;
+namespace sumwright {
 
 // frmAboutProgrammer: who wrote the program. A click on the background, the picture or any
 // line hides it; the title and the banner take clicks without doing anything.
-class AboutProgrammerWindow : public Form
+class AboutProgrammerWindow : public ReloadingDialog
 {
     Q_OBJECT
 public:
-    explicit AboutProgrammerWindow(Forms &forms);
+    AboutProgrammerWindow();
 
 protected:
     void buildControls(QWidget *page) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
+
+} // namespace sumwright

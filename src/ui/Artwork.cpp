@@ -13,7 +13,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace Artwork {
+namespace sumwright::artwork {
 
 namespace {
 
@@ -720,4 +720,4 @@ QSize designSize(Picture picture)
     return {48, 48};
 }
 
-} // namespace Artwork
+} // namespace sumwright::artwork

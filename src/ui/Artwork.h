@@ -6,7 +6,7 @@
 
 // Every picture the program shows is painted here rather than loaded from files: nothing has to
 // be read or decoded at start-up, and each picture is sharp at any size and pixel ratio.
-namespace Artwork {
+namespace sumwright::artwork {
 
 enum class Picture {
     // 48x48; the window icon of the main, question and result windows.
@@ -40,4 +40,4 @@ enum class Picture {
 // The design size of each picture in logical pixels.
 [[nodiscard]] QSize designSize(Picture picture);
 
-} // namespace Artwork
+} // namespace sumwright::artwork

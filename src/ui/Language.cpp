@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QLibraryInfo>
 
+namespace sumwright {
+
 namespace {
 
 const QString ResourceFolder = QStringLiteral(":/i18n");
@@ -81,3 +83,5 @@ Language::Language(const QLocale &locale)
 
 // A translator takes itself out of the application when it is destroyed.
 Language::~Language() = default;
+
+} // namespace sumwright

@@ -6,6 +6,8 @@
 #include <QTranslator>
 #include <memory>
 
+namespace sumwright {
+
 // The program's own texts and Qt's, in one language, installed into the running application for
 // as long as this object lives. The texts are written in English: for an English locale, the C
 // locale, or a language the program has no translation for, nothing is loaded at all, so the
@@ -38,3 +40,5 @@ private:
     std::unique_ptr<QTranslator> m_program;
     std::unique_ptr<QTranslator> m_toolkit;
 };
+
+} // namespace sumwright

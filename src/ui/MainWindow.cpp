@@ -1,11 +1,9 @@
 #include "ui/MainWindow.h"
 
-#include "ui/AboutProductWindow.h"
-#include "ui/AboutProgrammerWindow.h"
-#include "ui/Addresses.h"
-#include "ui/Forms.h"
-#include "ui/QuestionWindow.h"
+#include "ui/Artwork.h"
 #include "ui/Toolkit.h"
+#include "ui/widgets/CommandButton.h"
+#include "ui/widgets/Rule.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -15,7 +13,8 @@
 #include <QMenuBar>
 #include <QRadioButton>
 
-using namespace sumwright;
+namespace sumwright {
+
 using namespace toolkit;
 
 namespace {
@@ -45,9 +44,9 @@ const KindButton SeriesButtons[] = {
         {"Alpha Numeric Series ", "Alpha N&umeric Series", "mAlphaNumericSeries",
          twips(6480, 4080, 3015, 975)},
 };
-const Artwork::Picture ArithmeticPictures[]
-        = {Artwork::Picture::Addition, Artwork::Picture::Subtraction,
-           Artwork::Picture::Multiplication, Artwork::Picture::Division};
+const artwork::Picture ArithmeticPictures[]
+        = {artwork::Picture::Addition, artwork::Picture::Subtraction,
+           artwork::Picture::Multiplication, artwork::Picture::Division};
 
 struct LevelOption
 {
@@ -80,26 +79,24 @@ QMenu *addMenu(QMenuBar *bar, QMenu *parent, const char *caption, const char *na
 
 } // namespace
 
-MainWindow::MainWindow(Forms &forms)
-    : m_forms(forms)
+MainWindow::MainWindow()
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quorvane Sumwright"));
-    setWindowIcon(Artwork::icon(Artwork::Picture::ProgramIcon));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(artwork::icon(artwork::Picture::ProgramIcon));
 
-    auto *client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(px(9795), px(5265));
+    auto *client = make<QWidget>(this, QStringLiteral("client"));
+    makeFixedWindow(this, {px(9795), px(5265)}, client);
     setBackground(client, WindowColour);
     client->setFont(ownTextOnly(makeFont(Face::SansSerif, 13.5)));
     setCentralWidget(client);
     buildControls(client);
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
 
-    // Load: the start-up defaults.
+void MainWindow::load()
+{
     setLevel(0);
     m_count->setCurrentText(QStringLiteral("25"));
 }
@@ -124,6 +121,10 @@ void MainWindow::buildControls(QWidget *client)
     for (const std::string_view choice : CountChoices)
         m_count->addItem(QString::fromLatin1(choice.data(), static_cast<qsizetype>(choice.size())));
     m_count->setGeometry(twips(6480, 960, 1695, 480));
+    // Nothing is chosen until the load handler chooses the start-up count.
+    m_count->setCurrentIndex(-1);
+    connect(m_count, &QComboBox::currentTextChanged, this,
+            [this](const QString &text) { emit countTextChanged(text.toStdString()); });
 
     const QFont buttonFont = ownTextOnly(makeFont(Face::Arial, 14.25));
     const auto addButton = [&](const QString &name, const char *caption, const QColor &colour,
@@ -137,28 +138,27 @@ void MainWindow::buildControls(QWidget *client)
         auto *button = addButton(indexed("cmdMath", i), ArithmeticButtons[i].caption,
                                  ArithmeticColour, ArithmeticButtons[i].geometry);
         button->setPicture(ArithmeticPictures[i]);
-        connect(button, &QPushButton::clicked, this, [this, i] { chooseKind(ArithmeticType, i); });
+        connect(button, &QPushButton::clicked, this,
+                [this, i] { emit kindChosen(ArithmeticType, static_cast<std::int16_t>(i)); });
     }
     for (int i = 0; i < SeriesKindCount; ++i) {
         auto *button = addButton(indexed("cmdSeries", i), SeriesButtons[i].caption, SeriesColour,
                                  SeriesButtons[i].geometry);
-        connect(button, &QPushButton::clicked, this, [this, i] { chooseKind(SeriesType, i); });
+        connect(button, &QPushButton::clicked, this,
+                [this, i] { emit kindChosen(SeriesType, static_cast<std::int16_t>(i)); });
     }
     auto *visit = addButton(QStringLiteral("cmdVisitWebsite"), "&Visit Website", LeaveColour,
                             twips(6480, 1680, 3015, 1095));
-    visit->setPicture(Artwork::Picture::VisitWebsite);
-    connect(visit, &QPushButton::clicked, this, [] { Forms::openAddress(addresses::WebsiteUrl); });
+    visit->setPicture(artwork::Picture::VisitWebsite);
+    connect(visit, &QPushButton::clicked, this, &MainWindow::websiteRequested);
     auto *exit = addButton(QStringLiteral("cmdExit"), "&Exit", LeaveColour,
                            twips(6480, 2880, 3015, 1095));
-    exit->setPicture(Artwork::Picture::Exit);
+    exit->setPicture(artwork::Picture::Exit);
     // "&Exit" on the menu bar claims Alt+E as well. Two owners would make Qt treat the key as
     // ambiguous and do nothing; as on the desktops this layout comes from, the menu bar wins.
     // The caption keeps its underline.
     exit->setShortcut(QKeySequence());
-    connect(exit, &QPushButton::clicked, this, [this] {
-        Forms::openAddress(addresses::ExitUrl);
-        m_forms.endProgram();
-    });
+    connect(exit, &QPushButton::clicked, this, &MainWindow::leaveRequested);
 
     auto *label = make<QLabel>(client, QStringLiteral("Label1"),
                                QStringLiteral("Number of Questions:"));
@@ -168,8 +168,8 @@ void MainWindow::buildControls(QWidget *client)
     // so the buddy adds no shortcut.
     label->setBuddy(m_count);
 
-    placeRule(make<Rule>(client, QStringLiteral("Line1"), Qt::black, 2), 240, 9600, 840, 2);
-    placeRule(make<Rule>(client, QStringLiteral("Line2"), Qt::black, 2), 240, 9600, 1560, 2);
+    make<Rule>(client, QStringLiteral("Line1"), Qt::black, 2)->place(240, 9600, 840);
+    make<Rule>(client, QStringLiteral("Line2"), Qt::black, 2)->place(240, 9600, 1560);
 }
 
 void MainWindow::buildMenus()
@@ -178,8 +178,7 @@ void MainWindow::buildMenus()
     bar->setObjectName(QStringLiteral("menuBar"));
 
     QMenu *file = addMenu(bar, nullptr, "&File", "mFile");
-    connect(addItem(file, "&Exit", "mExit2"), &QAction::triggered, this,
-            [this] { m_forms.endProgram(); });
+    connect(addItem(file, "&Exit", "mExit2"), &QAction::triggered, this, &MainWindow::endRequested);
 
     QMenu *options = addMenu(bar, nullptr, "&Options", "mOptions");
     for (int i = 0; i < LevelCount; ++i) {
@@ -195,31 +194,33 @@ void MainWindow::buildMenus()
     for (int i = 0; i < ArithmeticKindCount; ++i) {
         connect(addItem(arithmetic, ArithmeticButtons[i].menuCaption,
                         ArithmeticButtons[i].menuName),
-                &QAction::triggered, this, [this, i] { chooseKind(ArithmeticType, i); });
+                &QAction::triggered, this,
+                [this, i] { emit kindChosen(ArithmeticType, static_cast<std::int16_t>(i)); });
     }
     QMenu *series = addMenu(bar, tests, "&Series", "mSeries");
     for (int i = 0; i < SeriesKindCount; ++i) {
         connect(addItem(series, SeriesButtons[i].menuCaption, SeriesButtons[i].menuName),
-                &QAction::triggered, this, [this, i] { chooseKind(SeriesType, i); });
+                &QAction::triggered, this,
+                [this, i] { emit kindChosen(SeriesType, static_cast<std::int16_t>(i)); });
     }
 
     QMenu *help = addMenu(bar, nullptr, "&Help", "mHelp");
     connect(addItem(help, "About Programmer", "mAboutProgrammer"), &QAction::triggered, this,
-            [this] { m_forms.frmAboutProgrammer().showModal(); });
+            &MainWindow::aboutProgrammerRequested);
     connect(addItem(help, "&About Quorvane Sumwright", "mAboutProduct"), &QAction::triggered, this,
-            [this] { m_forms.frmAboutProduct().showModal(); });
+            &MainWindow::aboutProductRequested);
     help->addSeparator()->setObjectName(QStringLiteral("mLine2"));
     connect(addItem(help, "&Visit Website", "mVisitWebsite"), &QAction::triggered, this,
-            [] { Forms::openAddress(addresses::WebsiteUrl); });
+            &MainWindow::websiteRequested);
 
     QAction *exit = bar->addAction(QStringLiteral("&Exit"));
     exit->setObjectName(QStringLiteral("mExit"));
-    connect(exit, &QAction::triggered, this, [this] { m_forms.endProgram(); });
+    connect(exit, &QAction::triggered, this, &MainWindow::endRequested);
 }
 
 void MainWindow::setLevel(std::int16_t level)
 {
-    m_selection.Level = level;
+    emit levelChanged(level);
     // Selecting a button that was not selected runs its handling before this returns; that
     // handling sets the level once more and then the tag.
     m_options.at(static_cast<std::size_t>(level))->setChecked(true);
@@ -230,27 +231,14 @@ void MainWindow::setLevel(std::int16_t level)
 void MainWindow::optionSelected(int index)
 {
     setLevel(static_cast<std::int16_t>(index));
-    m_levelTag = QString::fromLatin1(sumwright::LevelTag(index).data());
-}
-
-QString MainWindow::countText() const
-{
-    return m_count->currentText();
-}
-
-void MainWindow::chooseKind(std::int16_t qType, int index)
-{
-    m_selection.QType = qType;
-    m_selection.QIndex = static_cast<std::int16_t>(index);
-    QuestionWindow &input = m_forms.frmInput();
-    input.setTitle(QString::fromStdString(TestTitle(qType, index, m_levelTag.toStdString())));
-    input.showModal();
+    emit levelTagChanged(std::string(sumwright::levelTag(index)));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Every close request ends the program; none is refused.
     event->accept();
-    Forms::openAddress(addresses::ExitUrl);
-    m_forms.endProgram();
+    emit leaveRequested();
 }
+
+} // namespace sumwright

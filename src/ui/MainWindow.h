@@ -4,28 +4,45 @@
 
 #include <QMainWindow>
 #include <array>
+#include <cstdint>
+#include <string>
 
-class Forms;
 class QAction;
 class QComboBox;
 class QRadioButton;
 
-// frmMain: the start-up window. Holds the selection for the whole process and launches every
-// other window.
+namespace sumwright {
+
+// frmMain: the start-up window. Its controls choose what the next test asks and launch every
+// other window; it tells the program through its signals and reads nothing back.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit MainWindow(Forms &forms);
+    MainWindow();
 
-    [[nodiscard]] std::int16_t Level() const { return m_selection.Level; }
-    // Selects the level's option button (which runs its handling) and sets the check marks.
+    // The load handler: the start-up level and count, told through the signals below, so it
+    // runs once whoever listens is connected.
+    void load();
+
+    // The Level property: selects the level's option button (which runs its handling) and
+    // sets the check marks.
     void setLevel(std::int16_t level);
 
-    [[nodiscard]] const sumwright::QuestionSelection &selection() const { return m_selection; }
-    [[nodiscard]] const QString &LevelTag() const { return m_levelTag; }
-    // The question count as the combo box shows it; the test session reads it at every answer.
-    [[nodiscard]] QString countText() const;
+signals:
+    void levelChanged(std::int16_t level);
+    // The chosen level option button's tag text.
+    void levelTagChanged(const std::string &tag);
+    void countTextChanged(const std::string &text);
+    // A kind button or its menu item.
+    void kindChosen(std::int16_t qType, std::int16_t qIndex);
+    void aboutProgrammerRequested();
+    void aboutProductRequested();
+    void websiteRequested();
+    // The "&Exit" button or a close request: the exit address, then the end.
+    void leaveRequested();
+    // The two "&Exit" menu commands: the end at once.
+    void endRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -34,12 +51,10 @@ private:
     void buildControls(QWidget *client);
     void buildMenus();
     void optionSelected(int index);
-    void chooseKind(std::int16_t qType, int index);
 
-    Forms &m_forms;
-    sumwright::QuestionSelection m_selection;
-    QString m_levelTag;
-    std::array<QRadioButton *, sumwright::LevelCount> m_options {};
-    std::array<QAction *, sumwright::LevelCount> m_levelItems {};
+    std::array<QRadioButton *, LevelCount> m_options {};
+    std::array<QAction *, LevelCount> m_levelItems {};
     QComboBox *m_count = nullptr;
 };
+
+} // namespace sumwright

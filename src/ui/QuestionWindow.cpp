@@ -1,10 +1,8 @@
 #include "ui/QuestionWindow.h"
 
-#include "ui/Artwork.h"
-#include "ui/Forms.h"
-#include "ui/MainWindow.h"
-#include "ui/ResultWindow.h"
 #include "ui/Toolkit.h"
+#include "ui/widgets/CommandButton.h"
+#include "ui/widgets/Frame.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -13,7 +11,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-using namespace sumwright;
+namespace sumwright {
+
 using namespace toolkit;
 
 namespace {
@@ -29,100 +28,102 @@ bool isEnter(const QKeyEvent *key)
 
 } // namespace
 
-QuestionWindow::QuestionWindow(Forms &forms)
-    : Form("frmInput", QStringLiteral("Solve Questions"), {7455, 5325}, WindowColour,
-           Artwork::Picture::ProgramIcon)
-    , m_forms(forms)
+QuestionWindow::QuestionWindow(const QuestionSelection &selection, RandomSource &random,
+                               const Clock &clock)
+    : DialogWithControls("frmInput", QStringLiteral("Solve Questions"), {7455, 5325}, WindowColour,
+                         artwork::Picture::ProgramIcon)
+    , m_selection(selection)
+    , m_random(random)
+    , m_clock(clock)
 {
     setFont(makeFont(Face::Arial, 14.25));
-    ensureLoaded();
 }
 
-void QuestionWindow::buildControls(QWidget *page)
+void QuestionWindow::build(QuestionControls &ui, QWidget *page)
 {
     m_label = {};
     m_running = false;
 
     // Created in tab order, so focus moves as the window's tab indices say.
-    m_questionFrame = make<Frame>(page, QStringLiteral("Frame1"), QStringLiteral("Question"));
-    m_questionFrame->setGeometry(twips(120, 840, 7215, 3615));
-    m_question
-            = make<QLabel>(m_questionFrame, QStringLiteral("lblQuestion"), QStringLiteral("2 + 2"));
-    m_question->setGeometry(twips(240, 480, 6855, 2295));
-    m_answer = make<QLineEdit>(m_questionFrame, QStringLiteral("txtAnswer"), QStringLiteral("4"));
-    m_answer->setGeometry(twips(1560, 2880, 1695, 450));
-    m_answer->setAccessibleName(QStringLiteral("Answer"));
-    m_answer->installEventFilter(this);
+    ui.questionFrame = make<Frame>(page, QStringLiteral("Frame1"), QStringLiteral("Question"));
+    ui.questionFrame->setGeometry(twips(120, 840, 7215, 3615));
+    ui.question = make<QLabel>(ui.questionFrame, QStringLiteral("lblQuestion"),
+                               QStringLiteral("2 + 2"));
+    ui.question->setGeometry(twips(240, 480, 6855, 2295));
+    ui.answer = make<QLineEdit>(ui.questionFrame, QStringLiteral("txtAnswer"), QStringLiteral("4"));
+    ui.answer->setGeometry(twips(1560, 2880, 1695, 450));
+    ui.answer->setAccessibleName(QStringLiteral("Answer"));
+    ui.answer->installEventFilter(this);
     auto *answerLabel
-            = make<QLabel>(m_questionFrame, QStringLiteral("Label1"), QStringLiteral("Answer:"));
+            = make<QLabel>(ui.questionFrame, QStringLiteral("Label1"), QStringLiteral("Answer:"));
     answerLabel->setGeometry(twips(240, 2880, 1095, 495));
-    answerLabel->setBuddy(m_answer);
+    answerLabel->setBuddy(ui.answer);
 
-    m_close = make<CommandButton>(page, QStringLiteral("cmdClose"), QStringLiteral("&Close"),
-                                  StopColour);
-    m_close->setGeometry(twips(5280, 4560, 2055, 615));
-    m_endTest = make<CommandButton>(page, QStringLiteral("cmdEndTest"), QStringLiteral("&End Test"),
-                                    StopColour);
-    m_endTest->setGeometry(twips(2640, 4560, 2535, 615));
+    ui.close = make<CommandButton>(page, QStringLiteral("cmdClose"), QStringLiteral("&Close"),
+                                   StopColour);
+    ui.close->setGeometry(twips(5280, 4560, 2055, 615));
+    ui.endTest = make<CommandButton>(page, QStringLiteral("cmdEndTest"),
+                                     QStringLiteral("&End Test"), StopColour);
+    ui.endTest->setGeometry(twips(2640, 4560, 2535, 615));
 
-    m_modeFrame = make<Frame>(page, QStringLiteral("Frame2"), QStringLiteral("Select Mode"));
-    m_modeFrame->setGeometry(twips(1680, 1560, 4455, 2055));
-    m_modes[0] = make<QRadioButton>(m_modeFrame, indexed("optMode", 0),
-                                    QStringLiteral("Horizontal mode"));
-    m_modes[0]->setGeometry(twips(240, 360, 4095, 495));
-    m_modes[0]->setChecked(true);
-    m_modes[1] = make<QRadioButton>(m_modeFrame, indexed("optMode", 1),
-                                    QStringLiteral("Vertical mode"));
-    m_modes[1]->setGeometry(twips(240, 840, 4095, 495));
-    m_start = make<CommandButton>(m_modeFrame, QStringLiteral("cmdStart"),
-                                  QStringLiteral("&Start Test"), StartColour);
-    m_start->setGeometry(twips(1440, 1440, 2895, 495));
+    ui.modeFrame = make<Frame>(page, QStringLiteral("Frame2"), QStringLiteral("Select Mode"));
+    ui.modeFrame->setGeometry(twips(1680, 1560, 4455, 2055));
+    ui.modes[0] = make<QRadioButton>(ui.modeFrame, indexed("optMode", 0),
+                                     QStringLiteral("Horizontal mode"));
+    ui.modes[0]->setGeometry(twips(240, 360, 4095, 495));
+    ui.modes[0]->setChecked(true);
+    ui.modes[1] = make<QRadioButton>(ui.modeFrame, indexed("optMode", 1),
+                                     QStringLiteral("Vertical mode"));
+    ui.modes[1]->setGeometry(twips(240, 840, 4095, 495));
+    ui.start = make<CommandButton>(ui.modeFrame, QStringLiteral("cmdStart"),
+                                   QStringLiteral("&Start Test"), StartColour);
+    ui.start->setGeometry(twips(1440, 1440, 2895, 495));
 
-    m_title = make<QLabel>(page, QStringLiteral("lblTitle"),
-                           QStringLiteral("Addition [Easy Mode]"));
-    m_title->setGeometry(twips(120, 120, 7215, 495));
-    m_title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_title->setFont(makeFont(Face::SansSerif, 15.75, true));
-    setBackground(m_title, WindowColour);
-    setTextColour(m_title, QColor(255, 128, 0));
-    m_question->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ui.title = make<QLabel>(page, QStringLiteral("lblTitle"),
+                            QStringLiteral("Addition [Easy Mode]"));
+    ui.title->setGeometry(twips(120, 120, 7215, 495));
+    ui.title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    ui.title->setFont(makeFont(Face::SansSerif, 15.75, true));
+    setBackground(ui.title, WindowColour);
+    setTextColour(ui.title, QColor(255, 128, 0));
+    ui.question->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Opaque in its own colour: a new question repaints the label alone.
-    setBackground(m_question, WindowColour);
+    setBackground(ui.question, WindowColour);
     // The name stays the question text itself, so a screen reader reads out every new question;
     // a fixed name would hide it.
-    m_question->setAccessibleDescription(QStringLiteral("Question"));
+    ui.question->setAccessibleDescription(QStringLiteral("Question"));
 
     // A rebuilt window shows "Horizontal mode" marked; the layout it applies must agree.
     m_session.bVertical = false;
-    for (QRadioButton *mode : m_modes) {
+    for (QRadioButton *mode : ui.modes) {
         connect(mode, &QRadioButton::toggled, this,
-                [this] { m_session.bVertical = m_modes[1]->isChecked(); });
+                [this, vertical = ui.modes[1]] { m_session.bVertical = vertical->isChecked(); });
     }
-    connect(m_start, &QPushButton::clicked, this, &QuestionWindow::startTest);
-    connect(m_endTest, &QPushButton::clicked, this, &QuestionWindow::endOfTestSequence);
-    connect(m_close, &QPushButton::clicked, this, &QuestionWindow::closeTest);
+    connect(ui.start, &QPushButton::clicked, this, &QuestionWindow::startTest);
+    connect(ui.endTest, &QPushButton::clicked, this, &QuestionWindow::endOfTestSequence);
+    connect(ui.close, &QPushButton::clicked, this, &QuestionWindow::closeTest);
 
     setQuestionView(false);
 }
 
 void QuestionWindow::setTitle(const QString &title)
 {
-    ensureLoaded();
-    m_title->setText(title);
+    ui().title->setText(title);
 }
 
 void QuestionWindow::setQuestionView(bool questionView)
 {
     m_running = questionView;
-    m_modeFrame->setVisible(!questionView);
-    m_questionFrame->setVisible(questionView);
-    m_close->setVisible(questionView);
-    m_endTest->setVisible(questionView);
+    const QuestionControls &controls = ui();
+    controls.modeFrame->setVisible(!questionView);
+    controls.questionFrame->setVisible(questionView);
+    controls.close->setVisible(questionView);
+    controls.endTest->setVisible(questionView);
     // Hiding a focused button leaves the window's focus on it, and the next showing would give
     // it the keys again: Space on the hidden "&Close" would close the window. The selection
     // view starts at the marked layout, first in its tab order.
     if (!questionView) {
-        for (QRadioButton *mode : m_modes) {
+        for (QRadioButton *mode : controls.modes) {
             if (mode->isChecked())
                 mode->setFocus(Qt::OtherFocusReason);
         }
@@ -132,37 +133,37 @@ void QuestionWindow::setQuestionView(bool questionView)
 void QuestionWindow::startTest()
 {
     setQuestionView(true);
-    m_session.StartTest(m_forms.clock(), [this] { ShowQuestion(); });
+    m_session.startTest(m_clock, [this] { ShowQuestion(); });
 }
 
 void QuestionWindow::ShowQuestion()
 {
-    m_answer->clear();
-    DispatchQuestion(m_forms.frmMain().selection(), m_session.bVertical, m_forms.random(), m_label,
-                     m_session.vAnswer);
+    QLineEdit *answer = ui().answer;
+    answer->clear();
+    dispatchQuestion(m_selection, m_session.bVertical, m_random, m_label, m_session.vAnswer);
     applyLabel();
-    m_answer->setFocus(Qt::OtherFocusReason);
+    answer->setFocus(Qt::OtherFocusReason);
 }
 
 void QuestionWindow::applyLabel()
 {
+    QLabel *question = ui().question;
     // Most questions keep the size of the one before; a font change costs a relayout.
-    if (m_label.fontSize > 0 && m_question->font().pointSizeF() != m_label.fontSize) {
+    if (m_label.fontSize > 0 && question->font().pointSizeF() != m_label.fontSize) {
         QFont labelFont = font();
         labelFont.setPointSize(m_label.fontSize);
-        m_question->setFont(labelFont);
+        question->setFont(labelFont);
     }
-    m_question->setAlignment(
+    question->setAlignment(
             (m_label.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft)
             | Qt::AlignTop);
-    m_question->setText(QString::fromStdString(m_label.caption));
+    question->setText(QString::fromStdString(m_label.caption));
 }
 
 void QuestionWindow::answerKeyReleased()
 {
-    const std::string typed = m_answer->text().toStdString();
-    const QString count = m_forms.frmMain().countText();
-    if (m_session.SubmitAnswer(typed, count.toStdString()) == TestSession::Next::EndOfTest)
+    const std::string typed = ui().answer->text().toStdString();
+    if (m_session.submitAnswer(typed, m_selection.countText) == TestSession::Next::EndOfTest)
         endOfTestSequence();
     else
         ShowQuestion();
@@ -170,14 +171,10 @@ void QuestionWindow::answerKeyReleased()
 
 void QuestionWindow::endOfTestSequence()
 {
-    const TestOutcome outcome = m_session.EndTest(m_forms.clock());
-    ResultWindow &result = m_forms.frmResult();
-    result.CountTime = outcome.CountTime;
-    result.iTotalQuestions = outcome.iTotalQuestions;
-    result.iWrongAnswered = outcome.iWrongAnswered;
+    const TestOutcome outcome = m_session.endTest(m_clock);
     setQuestionView(false);
     hide();
-    result.ShowResult();
+    emit testEnded(outcome);
 }
 
 void QuestionWindow::closeTest()
@@ -188,7 +185,7 @@ void QuestionWindow::closeTest()
 
 bool QuestionWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_answer
+    if (isLoaded() && watched == ui().answer
         && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (isEnter(key)) {
@@ -223,5 +220,7 @@ void QuestionWindow::closeEvent(QCloseEvent *event)
     // A close request while no test runs reports nothing: there is no outcome to report.
     if (m_running)
         endOfTestSequence();
-    Form::closeEvent(event);
+    ReloadingDialog::closeEvent(event);
 }
+
+} // namespace sumwright

@@ -1,10 +1,12 @@
 #include "ui/ResultWindow.h"
 
 #include "core/ResultReport.h"
-#include "ui/Artwork.h"
 #include "ui/Toolkit.h"
+#include "ui/widgets/CommandButton.h"
+#include "ui/widgets/Frame.h"
+#include "ui/widgets/TabbedLabel.h"
 
-#include <QGroupBox>
+namespace sumwright {
 
 using namespace toolkit;
 
@@ -12,15 +14,14 @@ namespace {
 const QColor WindowColour(255, 224, 192);
 } // namespace
 
-ResultWindow::ResultWindow(Forms & /*forms*/)
-    : Form("frmResult", QStringLiteral("Result"), {5280, 3255}, WindowColour,
-           Artwork::Picture::ProgramIcon)
+ResultWindow::ResultWindow()
+    : DialogWithControls("frmResult", QStringLiteral("Result"), {5280, 3255}, WindowColour,
+                         artwork::Picture::ProgramIcon)
 {
     setFont(makeFont(Face::SansSerif, 14.25));
-    ensureLoaded();
 }
 
-void ResultWindow::buildControls(QWidget *page)
+void ResultWindow::build(std::array<QLabel *, 3> &lines, QWidget *page)
 {
     auto *frame = make<Frame>(page, QStringLiteral("Frame1"), QStringLiteral("Result"));
     frame->setGeometry(twips(120, 120, 5055, 2295));
@@ -35,19 +36,18 @@ void ResultWindow::buildControls(QWidget *page)
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     };
-    m_total = line("lblTotalQuestions", 480);
-    m_wrong = line("lblWrongAnswered", 840);
-    setTextColour(m_wrong, QColor(255, 0, 0));
-    m_time = line("lblTimeTaken", 1200);
+    lines[0] = line("lblTotalQuestions", 480);
+    lines[1] = line("lblWrongAnswered", 840);
+    setTextColour(lines[1], QColor(255, 0, 0));
+    lines[2] = line("lblTimeTaken", 1200);
 }
 
-void ResultWindow::ShowResult()
+void ResultWindow::ShowResult(const TestOutcome &outcome)
 {
-    ensureLoaded();
-    const auto lines = sumwright::ReportLines({CountTime, iTotalQuestions, iWrongAnswered});
-    m_total->setText(QString::fromStdString(lines[0]));
-    m_wrong->setText(QString::fromStdString(lines[1]));
-    m_time->setText(QString::fromStdString(lines[2]));
+    m_outcome = outcome;
+    const auto texts = reportLines(m_outcome);
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        ui()[i]->setText(QString::fromStdString(texts[i]));
     show();
     raise();
     activateWindow();
@@ -57,3 +57,5 @@ void ResultWindow::reject()
 {
     hide();
 }
+
+} // namespace sumwright

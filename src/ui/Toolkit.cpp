@@ -1,15 +1,9 @@
 #include "ui/Toolkit.h"
 
 #include <QFontDatabase>
-#include <QLayout>
-#include <QMouseEvent>
-#include <QPaintEvent>
-#include <QPainter>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <QWidget>
 
-namespace toolkit {
+namespace sumwright::toolkit {
 
 QFont ownTextOnly(QFont font)
 {
@@ -109,11 +103,11 @@ void setTextColour(QWidget *widget, const QColor &colour)
     widget->setPalette(palette);
 }
 
-void makeFixedWindow(QWidget *window, QSize clientSize)
+void makeFixedWindow(QWidget *window, QSize clientSize, QWidget *client)
 {
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    window->setFixedSize(clientSize);
+    (client ? client : window)->setFixedSize(clientSize);
 }
 
 QString indexed(const char *arrayName, int index)
@@ -121,145 +115,4 @@ QString indexed(const char *arrayName, int index)
     return QStringLiteral("%1(%2)").arg(QLatin1String(arrayName)).arg(index);
 }
 
-void ClickableLabel::mousePressEvent(QMouseEvent *event)
-{
-    event->accept();
-}
-
-void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
-{
-    event->accept();
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
-}
-
-void TabbedLabel::paintEvent(QPaintEvent * /*event*/)
-{
-    QPainter painter(this);
-    painter.setPen(palette().color(QPalette::WindowText));
-    const QFontMetrics metrics = fontMetrics();
-    // Eight average characters, the average taken over the lower-case letters as classic
-    // window systems define it; the font's own average is inflated by wide glyphs.
-    const int tabStop
-            = 8 * metrics.horizontalAdvance(QStringLiteral("abcdefghijklmnopqrstuvwxyz")) / 26;
-    const QRect area = contentsRect();
-    int x = area.left();
-    const QStringList pieces = text().split(QLatin1Char('\t'));
-    for (qsizetype i = 0; i < pieces.size(); ++i) {
-        if (i > 0)
-            x = area.left() + ((x - area.left()) / tabStop + 1) * tabStop;
-        painter.drawText(QRect(x, area.top(), area.right() - x + 1, area.height()),
-                         int(alignment() & Qt::AlignVertical_Mask) | Qt::AlignLeft
-                                 | Qt::TextSingleLine | Qt::TextDontClip,
-                         pieces[i]);
-        x += metrics.horizontalAdvance(pieces[i]);
-    }
-}
-
-CommandButton::CommandButton(const QString &caption, const QColor &colour, QWidget *parent)
-    : QPushButton(caption, parent)
-    , m_colour(colour)
-{
-    setAutoDefault(false);
-    setDefault(false);
-}
-
-void CommandButton::setPicture(Artwork::Picture picture)
-{
-    m_picture = picture;
-    m_pixmap = {};
-    update();
-}
-
-void CommandButton::paintEvent(QPaintEvent * /*event*/)
-{
-    QPainter painter(this);
-    const QRect r = rect();
-    const bool down = isDown();
-    painter.fillRect(r, m_colour);
-
-    // A raised bevel that sinks while pressed, like the buttons this program's users know.
-    const QColor light = m_colour.lighter(135);
-    const QColor dark = m_colour.darker(160);
-    painter.setPen(down ? dark : light);
-    painter.drawLine(r.topLeft(), r.topRight());
-    painter.drawLine(r.topLeft(), r.bottomLeft());
-    painter.setPen(down ? light : dark);
-    painter.drawLine(r.bottomLeft(), r.bottomRight());
-    painter.drawLine(r.topRight(), r.bottomRight());
-
-    QRect content = r.adjusted(4, 4, -4, -4);
-    if (down)
-        content.translate(1, 1);
-    const QFontMetrics metrics(font());
-    const int textHeight = metrics.height();
-    if (m_picture) {
-        const qreal ratio = devicePixelRatioF();
-        const QSize size = Artwork::designSize(*m_picture);
-        if (m_pixmap.isNull() || !qFuzzyCompare(m_pixmap.devicePixelRatio(), ratio))
-            m_pixmap = Artwork::pixmap(*m_picture, size, ratio);
-        const int top = content.top() + (content.height() - size.height() - textHeight) / 2;
-        const QPoint at(content.left() + (content.width() - size.width()) / 2, top);
-        painter.drawPixmap(at, m_pixmap);
-        content.setTop(top + size.height());
-        content.setHeight(textHeight);
-    }
-    painter.setFont(font());
-    style()->drawItemText(&painter, content,
-                          Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextWordWrap, palette(),
-                          isEnabled(), text(), QPalette::ButtonText);
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = r.adjusted(4, 4, -4, -4);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-    }
-}
-
-void Frame::paintEvent(QPaintEvent *event)
-{
-    // A child's repaint reaches here too (the frame shows through a line edit's corners):
-    // draw only what the repaint uncovers, and the caption, which needs a text layout, only
-    // when it is part of it.
-    QPainter painter(this);
-    const QFontMetrics metrics = fontMetrics();
-    const QColor background = palette().color(QPalette::Window);
-    const QRect border = rect().adjusted(0, metrics.height() / 2, -1, -1);
-    if (!event->region().subtracted(QRegion(border.adjusted(2, 2, -2, -2))).isEmpty()) {
-        painter.setPen(background.darker(160));
-        painter.drawRect(border.adjusted(0, 0, -1, -1));
-        painter.setPen(background.lighter(125));
-        painter.drawRect(border.adjusted(1, 1, 0, 0));
-    }
-    if (title().isEmpty())
-        return;
-    const int inset = metrics.averageCharWidth();
-    QRect caption = metrics.boundingRect(title());
-    caption.moveTopLeft({inset, 0});
-    caption.adjust(-2, 0, 2, 0);
-    if (!event->region().intersects(caption))
-        return;
-    painter.fillRect(caption, background);
-    style()->drawItemText(&painter, caption, Qt::AlignCenter | Qt::TextShowMnemonic, palette(),
-                          isEnabled(), title(), QPalette::WindowText);
-}
-
-Rule::Rule(const QColor &colour, int thickness, QWidget *parent)
-    : QWidget(parent)
-    , m_colour(colour)
-{
-    setFixedHeight(thickness);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void Rule::paintEvent(QPaintEvent * /*event*/)
-{
-    QPainter(this).fillRect(rect(), m_colour);
-}
-
-void placeRule(Rule *rule, int x1, int x2, int y, int thickness)
-{
-    rule->setGeometry(px(x1), px(y), px(x2 - x1), thickness);
-}
-
-} // namespace toolkit
+} // namespace sumwright::toolkit

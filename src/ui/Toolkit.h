@@ -1,21 +1,16 @@
 #pragma once
 
-#include "ui/Artwork.h"
-
 #include <QColor>
 #include <QFont>
-#include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRect>
-#include <QStringList>
-#include <optional>
+#include <QString>
 
 class QWidget;
 
-// The small layer between the windows and Qt: twips, colours, fonts, and the few control kinds
-// Qt has no exact counterpart for.
-namespace toolkit {
+// The small layer between the windows and Qt: twips, fonts, colours, fixed windows and named
+// children. The control kinds Qt has no exact counterpart for live in ui/widgets.
+namespace sumwright::toolkit {
 
 // 15 twips make one logical pixel.
 [[nodiscard]] constexpr int px(int twips)
@@ -44,7 +39,8 @@ void setBackground(QWidget *widget, const QColor &colour);
 void setTextColour(QWidget *widget, const QColor &colour);
 
 // A fixed-size top-level window with a caption, a close button, no minimize or maximize button.
-void makeFixedWindow(QWidget *window, QSize clientSize);
+// The client area is the window itself unless it has a menu bar above a client widget.
+void makeFixedWindow(QWidget *window, QSize clientSize, QWidget *client = nullptr);
 
 // Creates a child with an object name, so tests and screen readers find it by that name.
 template<typename T, typename... Args>
@@ -57,80 +53,4 @@ T *make(QWidget *parent, const QString &name, Args &&...args)
 // "cmdMath(2)"
 [[nodiscard]] QString indexed(const char *arrayName, int index);
 
-// A label or picture that reacts to a click.
-class ClickableLabel : public QLabel
-{
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-signals:
-    void clicked();
-
-protected:
-    // Both halves of a click stop here, so a label over a clickable background never passes
-    // the click on, whether or not anything listens to it.
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-};
-
-// A label that expands tabs to stops eight average characters apart, as the result lines
-// expect, instead of Qt's fixed 80 pixels; what runs past its right edge is still drawn.
-class TabbedLabel : public QLabel
-{
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-};
-
-// A command button drawn in its own colour, with an optional picture above its caption.
-// The picture is rendered when first painted, at the screen's pixel ratio, so windows start
-// fast and pictures stay sharp at any scale.
-class CommandButton : public QPushButton
-{
-    Q_OBJECT
-public:
-    CommandButton(const QString &caption, const QColor &colour, QWidget *parent);
-    void setPicture(Artwork::Picture picture);
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    QColor m_colour;
-    std::optional<Artwork::Picture> m_picture;
-    QPixmap m_pixmap;
-};
-
-// A frame as this program's layout knows it: an etched border with the caption set into its
-// top edge, and nothing painted inside, so a child repaints without its frame.
-class Frame : public QGroupBox
-{
-    Q_OBJECT
-public:
-    using QGroupBox::QGroupBox;
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-};
-
-// A horizontal rule of a given thickness and colour.
-class Rule : public QWidget
-{
-    Q_OBJECT
-public:
-    Rule(const QColor &colour, int thickness, QWidget *parent);
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    QColor m_colour;
-};
-
-// Places a rule from (x1, y) to (x2, y), in twips.
-void placeRule(Rule *rule, int x1, int x2, int y, int thickness);
-
-} // namespace toolkit
+} // namespace sumwright::toolkit

@@ -1,5 +1,5 @@
-#include "ScriptedRandom.h"
 #include "core/ArithmeticQuestion.h"
+#include "support/ScriptedRandom.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -7,10 +7,11 @@
 #include <sstream>
 
 using namespace sumwright;
+using namespace sumwright::testing;
 
 namespace {
 
-std::int16_t IntegerAnswer(const Question &q)
+std::int16_t integerAnswer(const Question &q)
 {
     EXPECT_TRUE(std::holds_alternative<std::int16_t>(q.vAnswer))
             << "arithmetic answers are integers";
@@ -18,7 +19,7 @@ std::int16_t IntegerAnswer(const Question &q)
 }
 
 // The two numbers of a horizontal question text "first op second =".
-std::pair<int, int> ShownNumbers(const std::string &text)
+std::pair<int, int> shownNumbers(const std::string &text)
 {
     std::istringstream in(text);
     int first = 0;
@@ -43,24 +44,24 @@ TEST(ArithmeticQuestion, reproducesTheWorkedExamples)
         int answer;
     };
     const Case cases[] = {
-            {Addition, {ForDraw(12, 20), ForDraw(7, 20)}, "12 + 7 =", "   12\r\n + 7", 19},
-            {Subtraction, {ForDraw(12, 20), ForDraw(7, 20)}, "12 - 7 =", "   12\r\n - 7", 5},
-            {Multiplication, {ForDraw(3, 10), ForDraw(7, 10)}, "7 x 3 =", "   7\r\n x 3", 21},
-            {Division, {ForDraw(3, 10), ForDraw(7, 10)}, "21 / 3 =", "   21\r\n \u00F7 3", 7},
+            {Addition, {forDraw(12, 20), forDraw(7, 20)}, "12 + 7 =", "   12\r\n + 7", 19},
+            {Subtraction, {forDraw(12, 20), forDraw(7, 20)}, "12 - 7 =", "   12\r\n - 7", 5},
+            {Multiplication, {forDraw(3, 10), forDraw(7, 10)}, "7 x 3 =", "   7\r\n x 3", 21},
+            {Division, {forDraw(3, 10), forDraw(7, 10)}, "21 / 3 =", "   21\r\n \u00F7 3", 7},
             // Equal operands: the answer is 0.
-            {Subtraction, {ForDraw(9, 20), ForDraw(9, 20)}, "9 - 9 =", "   9\r\n - 9", 0},
+            {Subtraction, {forDraw(9, 20), forDraw(9, 20)}, "9 - 9 =", "   9\r\n - 9", 0},
             // The second draw larger: still the larger number first.
-            {Subtraction, {ForDraw(4, 20), ForDraw(15, 20)}, "15 - 4 =", "   15\r\n - 4", 11},
+            {Subtraction, {forDraw(4, 20), forDraw(15, 20)}, "15 - 4 =", "   15\r\n - 4", 11},
             // A zero draw shows as 1, for every operation.
-            {Addition, {ForDraw(0, 20), ForDraw(0, 20)}, "1 + 1 =", "   1\r\n + 1", 2},
-            {Division, {ForDraw(0, 10), ForDraw(0, 10)}, "1 / 1 =", "   1\r\n \u00F7 1", 1},
+            {Addition, {forDraw(0, 20), forDraw(0, 20)}, "1 + 1 =", "   1\r\n + 1", 2},
+            {Division, {forDraw(0, 10), forDraw(0, 10)}, "1 / 1 =", "   1\r\n \u00F7 1", 1},
     };
     for (const Case &c : cases) {
         for (const bool vertical : {false, true}) {
             ScriptedRandom random(c.draws);
-            const Question q = ArithmeticQuestion(random, c.qIndex, 0, vertical);
+            const Question q = arithmeticQuestion(random, c.qIndex, 0, vertical);
             EXPECT_EQ(q.text, vertical ? c.vertical : c.horizontal);
-            EXPECT_EQ(IntegerAnswer(q), c.answer);
+            EXPECT_EQ(integerAnswer(q), c.answer);
             EXPECT_EQ(q.alignment, vertical ? Alignment::Centre : Alignment::Left);
         }
     }
@@ -77,21 +78,21 @@ TEST(ArithmeticQuestion, higherLevelsAddTheSelectedSpanForEveryLaterPass)
     };
     const Case cases[] = {
             // Only the first pass's draws count; later passes add the span of the selected level.
-            {Addition, 1, {ForDraw(5, 80), ForDraw(0, 80), 0.9F, 0.9F}, "85 + 80 =", 165},
-            {Subtraction, 1, {ForDraw(90, 90), ForDraw(3, 90), 0.1F, 0.1F}, "180 - 93 =", 87},
+            {Addition, 1, {forDraw(5, 80), forDraw(0, 80), 0.9F, 0.9F}, "85 + 80 =", 165},
+            {Subtraction, 1, {forDraw(90, 90), forDraw(3, 90), 0.1F, 0.1F}, "180 - 93 =", 87},
             {Addition,
              2,
-             {ForDraw(900, 900), ForDraw(0, 900), 0.5F, 0.5F, 0.5F, 0.5F},
+             {forDraw(900, 900), forDraw(0, 900), 0.5F, 0.5F, 0.5F, 0.5F},
              "2700 + 1800 =",
              4500},
-            {Multiplication, 1, {ForDraw(10, 10), ForDraw(20, 20)}, "20 x 10 =", 200},
-            {Division, 2, {ForDraw(20, 20), ForDraw(20, 20)}, "400 / 20 =", 20},
+            {Multiplication, 1, {forDraw(10, 10), forDraw(20, 20)}, "20 x 10 =", 200},
+            {Division, 2, {forDraw(20, 20), forDraw(20, 20)}, "400 / 20 =", 20},
     };
     for (const Case &c : cases) {
         ScriptedRandom random(c.draws);
-        const Question q = ArithmeticQuestion(random, c.qIndex, c.level, false);
+        const Question q = arithmeticQuestion(random, c.qIndex, c.level, false);
         EXPECT_EQ(q.text, c.text);
-        EXPECT_EQ(IntegerAnswer(q), c.answer);
+        EXPECT_EQ(integerAnswer(q), c.answer);
     }
 }
 
@@ -101,7 +102,7 @@ TEST(ArithmeticQuestion, reseedsOnceThenConsumesItsDraws)
         for (int level = 0; level < 3; ++level) {
             const int expected = qIndex <= Subtraction ? 2 * (level + 1) : 2;
             ScriptedRandom random(std::vector<float>(static_cast<std::size_t>(expected), 0.3F));
-            (void)ArithmeticQuestion(random, qIndex, level, level == 1);
+            (void)arithmeticQuestion(random, qIndex, level, level == 1);
             EXPECT_EQ(random.draws, expected) << qIndex << "/" << level;
             EXPECT_EQ(random.reseeds, 1);
             EXPECT_TRUE(random.allConsumed());
@@ -114,8 +115,8 @@ TEST(ArithmeticQuestion, layoutsNeverMix)
     ProcessRandom random;
     for (int i = 0; i < 2000; ++i) {
         const int qIndex = i % 4;
-        const Question h = ArithmeticQuestion(random, qIndex, i % 3, false);
-        const Question v = ArithmeticQuestion(random, qIndex, i % 3, true);
+        const Question h = arithmeticQuestion(random, qIndex, i % 3, false);
+        const Question v = arithmeticQuestion(random, qIndex, i % 3, true);
         EXPECT_EQ(h.text.find('\n'), std::string::npos);
         EXPECT_EQ(v.text.find(" ="), std::string::npos);
         EXPECT_EQ(v.text.rfind("   ", 0), 0U);
@@ -145,15 +146,15 @@ TEST(ArithmeticQuestion, operandsAndAnswersStayInTheirRanges)
         int lowest = 1 << 20;
         int highest = 0;
         for (int i = 0; i < 20000; ++i) {
-            const Question q = ArithmeticQuestion(random, range.qIndex, range.level, false);
-            const auto [first, second] = ShownNumbers(q.text);
+            const Question q = arithmeticQuestion(random, range.qIndex, range.level, false);
+            const auto [first, second] = shownNumbers(q.text);
             lowest = std::min({lowest, first, second});
             highest = std::max({highest, first, second});
             ASSERT_GE(first, range.firstLow) << q.text;
             ASSERT_LE(first, range.firstHigh) << q.text;
             ASSERT_GE(second, range.secondLow) << q.text;
             ASSERT_LE(second, range.secondHigh) << q.text;
-            const int answer = IntegerAnswer(q);
+            const int answer = integerAnswer(q);
             switch (range.qIndex) {
             case Addition:
                 ASSERT_EQ(answer, first + second);
@@ -185,7 +186,7 @@ TEST(ArithmeticQuestion, endOperandsAreHalfAsLikelyAsInnerOnes)
     std::map<int, int> counts;
     constexpr int N = 320000;
     for (int i = 0; i < N; ++i)
-        ++counts[ShownNumbers(ArithmeticQuestion(random, Addition, 1, false).text).first];
+        ++counts[shownNumbers(arithmeticQuestion(random, Addition, 1, false).text).first];
     const double inner = N / 80.0;
     EXPECT_NEAR(counts[80], inner / 2, inner * 0.15);
     EXPECT_NEAR(counts[160], inner / 2, inner * 0.15);
@@ -195,7 +196,7 @@ TEST(ArithmeticQuestion, endOperandsAreHalfAsLikelyAsInnerOnes)
 TEST(ArithmeticQuestion, refusesKindsAndLevelsThatDoNotExist)
 {
     ScriptedRandom random({});
-    EXPECT_THROW((void)ArithmeticQuestion(random, 4, 0, false), std::out_of_range);
-    EXPECT_THROW((void)ArithmeticQuestion(random, 0, 3, false), std::out_of_range);
+    EXPECT_THROW((void)arithmeticQuestion(random, 4, 0, false), std::out_of_range);
+    EXPECT_THROW((void)arithmeticQuestion(random, 0, 3, false), std::out_of_range);
     EXPECT_EQ(random.reseeds, 0);
 }

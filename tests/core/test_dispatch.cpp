@@ -1,17 +1,18 @@
-#include "ScriptedRandom.h"
 #include "core/QuestionDispatch.h"
+#include "support/ScriptedRandom.h"
 
 #include <gtest/gtest.h>
 #include <set>
 
 using namespace sumwright;
+using namespace sumwright::testing;
 
 namespace {
 
 // Step 3, first letter E, on Easy.
-std::vector<float> LetterDrawsForE()
+std::vector<float> letterDrawsForE()
 {
-    return {ForDraw(2, 3, 0), ForDraw(4, 13, 0)};
+    return {forDraw(2, 3, 0), forDraw(4, 13, 0)};
 }
 
 // The process generator with a clock that never moves: every re-seed reads the same tick.
@@ -19,7 +20,7 @@ class FrozenClockRandom final : public RandomSource
 {
 public:
     float NextRandom() override { return inner.NextRandom(); }
-    void ReseedRandom() override { inner.ReseedWith(42); }
+    void ReseedRandom() override { inner.reseedWith(42); }
     ProcessRandom inner;
 };
 
@@ -30,23 +31,23 @@ TEST(DispatchQuestion, setsTheFontByTypeAndKeepsTheLastArithmeticAlignment)
     QuestionLabel label;
     Answer answer = std::int16_t {0};
 
-    ScriptedRandom vertical({ForDraw(12, 20), ForDraw(7, 20)});
-    DispatchQuestion({0, 0, 0}, true, vertical, label, answer);
+    ScriptedRandom vertical({forDraw(12, 20), forDraw(7, 20)});
+    dispatchQuestion({0, 0, 0}, true, vertical, label, answer);
     EXPECT_EQ(label.caption, "   12\r\n + 7");
     EXPECT_EQ(label.fontSize, 48);
     EXPECT_EQ(label.alignment, Alignment::Centre);
     EXPECT_EQ(answer, Answer {std::int16_t {19}});
 
     // A series question after a vertical test: 14 points, still centred, bVertical ignored.
-    ScriptedRandom series(LetterDrawsForE());
-    DispatchQuestion({1, 1, 0}, false, series, label, answer);
+    ScriptedRandom series(letterDrawsForE());
+    dispatchQuestion({1, 1, 0}, false, series, label, answer);
     EXPECT_EQ(label.caption, "E,  H,  K,  N,  ?");
     EXPECT_EQ(label.fontSize, 14);
     EXPECT_EQ(label.alignment, Alignment::Centre);
     EXPECT_EQ(answer, Answer {std::string("Q")});
 
-    ScriptedRandom horizontal({ForDraw(3, 10), ForDraw(7, 10)});
-    DispatchQuestion({0, 3, 0}, false, horizontal, label, answer);
+    ScriptedRandom horizontal({forDraw(3, 10), forDraw(7, 10)});
+    dispatchQuestion({0, 3, 0}, false, horizontal, label, answer);
     EXPECT_EQ(label.caption, "21 / 3 =");
     EXPECT_EQ(label.fontSize, 48);
     EXPECT_EQ(label.alignment, Alignment::Left);
@@ -61,7 +62,7 @@ TEST(DispatchQuestion, aTypeOrKindWithoutGeneratorChangesNeitherCaptionNorAnswer
         label.alignment = Alignment::Centre;
         Answer answer = std::string("X");
         ScriptedRandom random({});
-        DispatchQuestion(selection, true, random, label, answer);
+        dispatchQuestion(selection, true, random, label, answer);
         EXPECT_EQ(label.caption, "before");
         EXPECT_EQ(label.alignment, Alignment::Centre);
         EXPECT_EQ(answer, Answer {std::string("X")});
@@ -77,7 +78,7 @@ TEST(DispatchQuestion, seriesBeforeAnyArithmeticRepeatInEveryProcess)
         Answer answer;
         std::vector<std::string> texts;
         for (int i = 0; i < 10; ++i) {
-            DispatchQuestion({1, static_cast<std::int16_t>(i % 3), 2}, false, random, label,
+            dispatchQuestion({1, static_cast<std::int16_t>(i % 3), 2}, false, random, label,
                              answer);
             texts.push_back(label.caption);
         }
@@ -94,7 +95,7 @@ TEST(DispatchQuestion, arithmeticQuestionsInOneClockTickDiffer)
     for (int i = 0; i < 20; ++i) {
         QuestionLabel label;
         Answer answer;
-        DispatchQuestion({0, 2, 2}, false, random, label, answer);
+        dispatchQuestion({0, 2, 2}, false, random, label, answer);
         texts.insert(label.caption);
     }
     EXPECT_GT(texts.size(), 10U);

@@ -1,5 +1,5 @@
-#include "ScriptedRandom.h"
 #include "core/Random.h"
+#include "support/ScriptedRandom.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -7,6 +7,7 @@
 #include <set>
 
 using namespace sumwright;
+using namespace sumwright::testing;
 
 TEST(RoundHalfEven, tiesGoToTheEvenNeighbour)
 {
@@ -68,7 +69,7 @@ TEST(ProcessRandom, reseedsWithinOneClockTickStillDiffer)
     constexpr std::int64_t sameTick = 1'700'000'000'000'000'000;
     std::set<std::vector<float>> seen;
     for (int question = 0; question < 50; ++question) {
-        random.ReseedWith(sameTick);
+        random.reseedWith(sameTick);
         seen.insert({random.NextRandom(), random.NextRandom()});
     }
     EXPECT_EQ(seen.size(), 50U);
@@ -78,8 +79,8 @@ TEST(ProcessRandom, reseedDependsOnTheClock)
 {
     ProcessRandom early;
     ProcessRandom late;
-    early.ReseedWith(1000);
-    late.ReseedWith(1001);
+    early.reseedWith(1000);
+    late.reseedWith(1001);
     EXPECT_NE(early.NextRandom(), late.NextRandom());
 }
 

@@ -9,7 +9,7 @@ using namespace sumwright;
 TEST(ReportLines, areLaidOutByteForByte)
 {
     const TestOutcome outcome {125.0 / SecondsPerDay, 25, 3};
-    const auto lines = ReportLines(outcome);
+    const auto lines = reportLines(outcome);
     EXPECT_EQ(lines[0], "Total Questions:                           25");
     EXPECT_EQ(lines[1], "Wrong Answered:                       \t3");
     EXPECT_EQ(lines[2], "Time Taken (in sec.)                   \t125");
@@ -24,7 +24,7 @@ TEST(SecondsText, hasAtLeastTwoDigits)
             {3600, "3600"}, {86400, "86400"}, {-5, "-05"}, {-125, "-125"},
     };
     for (const auto &[seconds, text] : cases)
-        EXPECT_EQ(SecondsText(seconds / SecondsPerDay), text) << seconds;
+        EXPECT_EQ(secondsText(seconds / SecondsPerDay), text) << seconds;
 }
 
 TEST(SecondsText, survivesSpansNoClockProduces)
@@ -32,7 +32,7 @@ TEST(SecondsText, survivesSpansNoClockProduces)
     for (const double span :
          {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
           -std::numeric_limits<double>::infinity(), 1e300, -1e300}) {
-        const std::string text = SecondsText(span);
+        const std::string text = secondsText(span);
         EXPECT_FALSE(text.empty());
         EXPECT_LT(text.size(), 20U);
     }
@@ -44,5 +44,5 @@ TEST(SecondsText, wholeSecondsFromDayCountsDoNotDrift)
     // 3600 seconds in binary; rounding must still give 3600.
     const double start = 46363.0 + 34200.0 / SecondsPerDay;
     const double end = start + 3600.0 / SecondsPerDay;
-    EXPECT_EQ(SecondsText(end - start), "3600");
+    EXPECT_EQ(secondsText(end - start), "3600");
 }

@@ -22,7 +22,7 @@ TEST(TestTitle, joinsTheButtonTagAndTheLevelTag)
             {1, 0, 1, "Number Series [Medium Mode]"},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(TestTitle(c.qType, c.qIndex, LevelTag(c.level)), c.title);
+        EXPECT_EQ(testTitle(c.qType, c.qIndex, levelTag(c.level)), c.title);
 }
 
 TEST(TestTitle, everyKindAndLevelGivesItsOwnTitle)
@@ -30,17 +30,17 @@ TEST(TestTitle, everyKindAndLevelGivesItsOwnTitle)
     std::set<std::string> titles;
     for (int level = 0; level < LevelCount; ++level) {
         for (int i = 0; i < ArithmeticKindCount; ++i)
-            titles.insert(TestTitle(ArithmeticType, i, LevelTag(level)));
+            titles.insert(testTitle(ArithmeticType, i, levelTag(level)));
         for (int i = 0; i < SeriesKindCount; ++i)
-            titles.insert(TestTitle(SeriesType, i, LevelTag(level)));
+            titles.insert(testTitle(SeriesType, i, levelTag(level)));
     }
     EXPECT_EQ(titles.size(), 21U);
 }
 
 TEST(KindTag, refusesKindsThatDoNotExist)
 {
-    EXPECT_THROW((void)KindTag(0, 4), std::out_of_range);
-    EXPECT_THROW((void)KindTag(1, 3), std::out_of_range);
-    EXPECT_THROW((void)KindTag(2, 0), std::out_of_range);
-    EXPECT_THROW((void)LevelTag(3), std::out_of_range);
+    EXPECT_THROW((void)kindTag(0, 4), std::out_of_range);
+    EXPECT_THROW((void)kindTag(1, 3), std::out_of_range);
+    EXPECT_THROW((void)kindTag(2, 0), std::out_of_range);
+    EXPECT_THROW((void)levelTag(3), std::out_of_range);
 }

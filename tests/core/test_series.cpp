@@ -1,11 +1,12 @@
-#include "ScriptedRandom.h"
 #include "core/SeriesQuestions.h"
+#include "support/ScriptedRandom.h"
 
 #include <gtest/gtest.h>
 #include <map>
 #include <regex>
 
 using namespace sumwright;
+using namespace sumwright::testing;
 
 namespace {
 
@@ -17,7 +18,7 @@ struct Example
     Answer answer;
 };
 
-void ExpectExamples(Question (*generator)(RandomSource &, int),
+void expectExamples(Question (*generator)(RandomSource &, int),
                     const std::vector<Example> &examples)
 {
     for (const Example &e : examples) {
@@ -32,29 +33,29 @@ void ExpectExamples(Question (*generator)(RandomSource &, int),
 }
 
 // Draws that make NumberSeriesTerms yield step, factor, offset (and the direction).
-std::vector<float> NumberDraws(int level, int step, int factor, int offset, int descending = -1)
+std::vector<float> numberDraws(int level, int step, int factor, int offset, int descending = -1)
 {
     const int span = level == 0 ? 4 : level == 1 ? 9 : 19;
     std::vector<float> draws
-            = {ForDraw(step, span, 1), ForDraw(factor, span + 1, 1), ForDraw(offset, span + 1, 0)};
+            = {forDraw(step, span, 1), forDraw(factor, span + 1, 1), forDraw(offset, span + 1, 0)};
     if (descending >= 0)
-        draws.push_back(Coin(descending == 1));
+        draws.push_back(coin(descending == 1));
     return draws;
 }
 
 // Draws that make LetterSeriesTerms yield step and first code (and the direction).
-std::vector<float> LetterDraws(int level, int step, int first, int descending = -1)
+std::vector<float> letterDraws(int level, int step, int first, int descending = -1)
 {
     const int span = 25 - 4 * step;
     std::vector<float> draws
-            = {ForDraw(step - 1, level == 2 ? 4 : 3, 0),
-               level == 0 ? ForDraw(first - 65, span, 0) : ForDraw(first - 64, span, 1)};
+            = {forDraw(step - 1, level == 2 ? 4 : 3, 0),
+               level == 0 ? forDraw(first - 65, span, 0) : forDraw(first - 64, span, 1)};
     if (descending >= 0)
-        draws.push_back(Coin(descending == 1));
+        draws.push_back(coin(descending == 1));
     return draws;
 }
 
-std::vector<float> Join(std::vector<float> a, const std::vector<float> &b, float last)
+std::vector<float> join(std::vector<float> a, const std::vector<float> &b, float last)
 {
     a.insert(a.end(), b.begin(), b.end());
     a.push_back(last);
@@ -65,47 +66,47 @@ std::vector<float> Join(std::vector<float> a, const std::vector<float> &b, float
 
 TEST(NumberSeries, reproducesTheWorkedExamples)
 {
-    ExpectExamples(
-            NumberSeriesQuestion,
+    expectExamples(
+            numberSeriesQuestion,
             {
-                    {0, NumberDraws(0, 3, 2, 4), "10,  13,  16,  19,  ?", std::int16_t {22}},
-                    {1, NumberDraws(1, 7, 5, 3, 1), "66,  59,  52,  45,  ?", std::int16_t {38}},
-                    {2, NumberDraws(2, 17, 12, 9, 0), "213,  230,  247,  264,  ?",
+                    {0, numberDraws(0, 3, 2, 4), "10,  13,  16,  19,  ?", std::int16_t {22}},
+                    {1, numberDraws(1, 7, 5, 3, 1), "66,  59,  52,  45,  ?", std::int16_t {38}},
+                    {2, numberDraws(2, 17, 12, 9, 0), "213,  230,  247,  264,  ?",
                      std::int16_t {281}},
-                    {1, NumberDraws(1, 1, 1, 0, 0), "1,  2,  3,  4,  ?", std::int16_t {5}},
-                    {2, NumberDraws(2, 1, 1, 0, 1), "5,  4,  3,  2,  ?", std::int16_t {1}},
-                    {2, NumberDraws(2, 20, 21, 20, 0), "440,  460,  480,  500,  ?",
+                    {1, numberDraws(1, 1, 1, 0, 0), "1,  2,  3,  4,  ?", std::int16_t {5}},
+                    {2, numberDraws(2, 1, 1, 0, 1), "5,  4,  3,  2,  ?", std::int16_t {1}},
+                    {2, numberDraws(2, 20, 21, 20, 0), "440,  460,  480,  500,  ?",
                      std::int16_t {520}},
-                    {2, NumberDraws(2, 20, 21, 20, 1), "520,  500,  480,  460,  ?",
+                    {2, numberDraws(2, 20, 21, 20, 1), "520,  500,  480,  460,  ?",
                      std::int16_t {440}},
             });
 }
 
 TEST(AlphabetSeries, reproducesTheWorkedExamples)
 {
-    ExpectExamples(AlphabetSeriesQuestion,
+    expectExamples(alphabetSeriesQuestion,
                    {
-                           {0, LetterDraws(0, 3, 69), "E,  H,  K,  N,  ?", std::string("Q")},
-                           {1, LetterDraws(1, 4, 74), "J,  N,  R,  V,  ?", std::string("Z")},
-                           {2, LetterDraws(2, 5, 66, 1), "Q,  L,  G,  ?", std::string("B")},
-                           {2, LetterDraws(2, 5, 66, 0), "B,  G,  L,  ?", std::string("Q")},
-                           {0, LetterDraws(0, 1, 65), "A,  B,  C,  D,  ?", std::string("E")},
-                           {2, LetterDraws(2, 1, 65, 1), "D,  C,  B,  ?", std::string("A")},
+                           {0, letterDraws(0, 3, 69), "E,  H,  K,  N,  ?", std::string("Q")},
+                           {1, letterDraws(1, 4, 74), "J,  N,  R,  V,  ?", std::string("Z")},
+                           {2, letterDraws(2, 5, 66, 1), "Q,  L,  G,  ?", std::string("B")},
+                           {2, letterDraws(2, 5, 66, 0), "B,  G,  L,  ?", std::string("Q")},
+                           {0, letterDraws(0, 1, 65), "A,  B,  C,  D,  ?", std::string("E")},
+                           {2, letterDraws(2, 1, 65, 1), "D,  C,  B,  ?", std::string("A")},
                    });
 }
 
 TEST(AlphaNumericSeries, reproducesTheWorkedExamples)
 {
     const auto easy
-            = [](float lead) { return Join(NumberDraws(0, 2, 3, 1), LetterDraws(0, 2, 67), lead); };
-    ExpectExamples(
-            AlphaNumericSeriesQuestion,
+            = [](float lead) { return join(numberDraws(0, 2, 3, 1), letterDraws(0, 2, 67), lead); };
+    expectExamples(
+            alphaNumericSeriesQuestion,
             {
-                    {0, easy(Coin(true)), "C,  7,  E,  9,  G,  11,  ?", std::string("I")},
-                    {0, easy(Coin(false)), "7,  C,  9,  E,  11,  G,  ?", std::string("13")},
-                    {1, Join(NumberDraws(1, 4, 6, 5, 1), LetterDraws(1, 1, 80), Coin(false)),
+                    {0, easy(coin(true)), "C,  7,  E,  9,  G,  11,  ?", std::string("I")},
+                    {0, easy(coin(false)), "7,  C,  9,  E,  11,  G,  ?", std::string("13")},
+                    {1, join(numberDraws(1, 4, 6, 5, 1), letterDraws(1, 1, 80), coin(false)),
                      "45,  P,  41,  Q,  37,  R,  ?", std::string("33")},
-                    {2, Join(NumberDraws(2, 15, 8, 11, 0), LetterDraws(2, 3, 70, 1), Coin(true)),
+                    {2, join(numberDraws(2, 15, 8, 11, 0), letterDraws(2, 3, 70, 1), coin(true)),
                      "O,  131,  L,  146,  I,  161,  ?", std::string("F")},
             });
 }
@@ -118,9 +119,9 @@ TEST(SeriesQuestions, consumeExactlyTheirDraws)
         int draws[3];
     };
     const Case cases[] = {
-            {NumberSeriesQuestion, {3, 4, 4}},
-            {AlphabetSeriesQuestion, {2, 2, 3}},
-            {AlphaNumericSeriesQuestion, {6, 7, 8}},
+            {numberSeriesQuestion, {3, 4, 4}},
+            {alphabetSeriesQuestion, {2, 2, 3}},
+            {alphaNumericSeriesQuestion, {6, 7, 8}},
     };
     for (const Case &c : cases) {
         for (int level = 0; level < 3; ++level) {
@@ -173,7 +174,7 @@ TEST(AlphabetSeries, lettersStayCapitalsAndHardNeverReachesZ)
         int descending = 0;
         constexpr int N = 20000;
         for (int i = 0; i < N; ++i) {
-            const Question q = AlphabetSeriesQuestion(random, level);
+            const Question q = alphabetSeriesQuestion(random, level);
             ASSERT_TRUE(std::regex_match(q.text, shape[level])) << q.text;
             const std::string answer = std::get<std::string>(q.vAnswer);
             ASSERT_EQ(answer.size(), 1U);
@@ -219,7 +220,7 @@ TEST(AlphaNumericSeries, alternatesKindsAndLeadsEvenly)
         int letters = 0;
         constexpr int N = 20000;
         for (int i = 0; i < N; ++i) {
-            const Question q = AlphaNumericSeriesQuestion(random, level);
+            const Question q = alphaNumericSeriesQuestion(random, level);
             const std::string answer = std::get<std::string>(q.vAnswer);
             if (std::regex_match(q.text, lettersFirst)) {
                 ++letters;

@@ -1,22 +1,12 @@
 #include "core/AnswerCheck.h"
 #include "core/TestSession.h"
+#include "support/SettableClock.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 
 using namespace sumwright;
-
-namespace {
-
-class SettableClock final : public Clock
-{
-public:
-    DateTime Now() const override { return now; }
-    void advance(double seconds) { now += seconds / SecondsPerDay; }
-    DateTime now = ToDateTime(2026, 12, 7, 9, 30, 0);
-};
-
-} // namespace
+using namespace sumwright::testing;
 
 TEST(IsRightAnswer, comparesTheWholeTextInCapitals)
 {
@@ -53,7 +43,7 @@ TEST(IsRightAnswer, comparesTheWholeTextInCapitals)
             {std::string(32767, '1'), std::int16_t {1}, false},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(IsRightAnswer(c.typed, c.expected), c.right) << c.typed.substr(0, 20);
+        EXPECT_EQ(isRightAnswer(c.typed, c.expected), c.right) << c.typed.substr(0, 20);
 }
 
 TEST(CountValue, readsTheNumberAtTheStartOfTheText)
@@ -64,8 +54,8 @@ TEST(CountValue, readsTheNumberAtTheStartOfTheText)
             {"inf", 0}, {"nan", 0},   {"1e2", 100}, {"   ", 0},    {"-", 0},
     };
     for (const auto &[text, value] : cases)
-        EXPECT_EQ(CountValue(text), value) << text;
-    EXPECT_TRUE(std::isinf(CountValue(std::string(400, '9'))));
+        EXPECT_EQ(countValue(text), value) << text;
+    EXPECT_TRUE(std::isinf(countValue(std::string(400, '9'))));
 }
 
 TEST(TestSession, countsAndEndsAtTheChosenCount)
@@ -73,7 +63,7 @@ TEST(TestSession, countsAndEndsAtTheChosenCount)
     SettableClock clock;
     TestSession session;
     int shown = 0;
-    session.StartTest(clock, [&] {
+    session.startTest(clock, [&] {
         ++shown;
         session.vAnswer = std::int16_t {12};
     });
@@ -82,11 +72,11 @@ TEST(TestSession, countsAndEndsAtTheChosenCount)
     EXPECT_EQ(session.vAnswer, Answer {std::int16_t {12}});
 
     for (int i = 1; i <= 24; ++i)
-        ASSERT_EQ(session.SubmitAnswer(i % 4 == 0 ? "wrong" : "12", "25"),
+        ASSERT_EQ(session.submitAnswer(i % 4 == 0 ? "wrong" : "12", "25"),
                   TestSession::Next::Question);
-    EXPECT_EQ(session.SubmitAnswer("12", "25"), TestSession::Next::EndOfTest);
+    EXPECT_EQ(session.submitAnswer("12", "25"), TestSession::Next::EndOfTest);
     clock.advance(125);
-    const TestOutcome outcome = session.EndTest(clock);
+    const TestOutcome outcome = session.endTest(clock);
     EXPECT_EQ(outcome.iTotalQuestions, 25);
     EXPECT_EQ(outcome.iWrongAnswered, 6);
     EXPECT_EQ(std::lround(outcome.CountTime * SecondsPerDay), 125);
@@ -101,19 +91,19 @@ TEST(TestSession, startResetsCountsAndTheExpectedAnswer)
     session.iWrong = 3;
     session.vAnswer = std::string("Q");
     Answer seenDuringFirstQuestion;
-    session.StartTest(clock, [&] { seenDuringFirstQuestion = session.vAnswer; });
+    session.startTest(clock, [&] { seenDuringFirstQuestion = session.vAnswer; });
     EXPECT_EQ(seenDuringFirstQuestion, Answer {std::int16_t {0}});
     EXPECT_EQ(session.iAsked, 0);
     EXPECT_EQ(session.iWrong, 0);
-    EXPECT_EQ(session.dStartTime, clock.now);
+    EXPECT_EQ(session.dStartTime, clock.now());
 }
 
 TEST(TestSession, endTestAtOnceReportsNothingAnswered)
 {
     SettableClock clock;
     TestSession session;
-    session.StartTest(clock, [] {});
-    const TestOutcome outcome = session.EndTest(clock);
+    session.startTest(clock, [] {});
+    const TestOutcome outcome = session.endTest(clock);
     EXPECT_EQ(outcome.iTotalQuestions, 0);
     EXPECT_EQ(outcome.iWrongAnswered, 0);
     EXPECT_EQ(outcome.CountTime, 0.0);
@@ -123,8 +113,8 @@ TEST(TestSession, aCountTextWithoutNumberEndsAfterOneAnswer)
 {
     SettableClock clock;
     TestSession session;
-    session.StartTest(clock, [] {});
-    EXPECT_EQ(session.SubmitAnswer("", "none"), TestSession::Next::EndOfTest);
+    session.startTest(clock, [] {});
+    EXPECT_EQ(session.submitAnswer("", "none"), TestSession::Next::EndOfTest);
     EXPECT_EQ(session.iWrong, 1);
 }
 
@@ -132,7 +122,7 @@ TEST(TestSession, counterOverflowIsRefusedNotWrapped)
 {
     SettableClock clock;
     TestSession session;
-    session.StartTest(clock, [] {});
+    session.startTest(clock, [] {});
     session.iAsked = 32767;
-    EXPECT_THROW((void)session.SubmitAnswer("0", "25"), std::overflow_error);
+    EXPECT_THROW((void)session.submitAnswer("0", "25"), std::overflow_error);
 }

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <variant>
 
+using namespace sumwright;
+
 namespace {
 
 const char *const LevelTags[] = {"[Easy Mode]", "[Medium Mode]", "[Hard Mode]"};
@@ -53,8 +55,8 @@ QString seconds(long long value)
 } // namespace
 
 // The two addresses are the program's own choice; what the model decides is which one opens when.
-const QString Model::WebsiteUrl = QUrl(addresses::WebsiteUrl).toString();
-const QString Model::ExitUrl = QUrl(addresses::ExitUrl).toString();
+const QString Model::WebsiteUrl = QUrl(sumwright::addresses::WebsiteUrl).toString();
+const QString Model::ExitUrl = QUrl(sumwright::addresses::ExitUrl).toString();
 
 QString ModelState::modal() const
 {

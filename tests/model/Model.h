@@ -76,7 +76,7 @@ struct Delivery
     QString text;             // typed text; the menu action's name; the mnemonic letter
     int key = 0;              // CountKey: Qt key
     bool replaceText = false; // Type: the box was emptied first (select all)
-    int cursor = -1; // Click on the answer box: where the toolkit's hit test puts the cursor
+    int cursor = -1;       // Click on the answer box: where the toolkit's hit test puts the cursor
     bool selected = false; // Type, Space: the toolkit has the whole answer selected (Tab does it)
     sumwright::Answer expected; // Submit: the expected answer of the question on screen
 };

@@ -1,7 +1,7 @@
 #include "ModelDriver.h"
 
-#include "ui/Forms.h"
 #include "ui/MainWindow.h"
+#include "ui/Program.h"
 #include "ui/QuestionWindow.h"
 
 #include <QAbstractButton>
@@ -284,7 +284,7 @@ void ModelRun::restart()
 {
     m_forms.reset();
     m_random = std::make_unique<DriverRandom>();
-    m_forms = std::make_unique<Forms>(*m_random, m_clock);
+    m_forms = std::make_unique<sumwright::Program>(*m_random, m_clock);
     m_programEnded = false;
     m_forms->setProgramEnder([this] { m_programEnded = true; });
     m_addresses.opened.clear();
@@ -626,7 +626,7 @@ std::vector<Delivery> ModelRun::resolve(const UserEvent &e)
         if (!answerBoxFocused())
             return skip();
         const sumwright::Answer answer = expected();
-        const QString right = QString::fromStdString(sumwright::AnswerText(answer));
+        const QString right = QString::fromStdString(sumwright::answerText(answer));
         if (e.kind == UserEvent::Kind::RightAnswer) {
             m_text = e.lower ? right.toLower() : right;
         } else {
@@ -804,7 +804,8 @@ QString ModelRun::compare() const
         return differences.join(QLatin1String("\n    "));
 
     MainWindow &main = m_forms->frmMain();
-    check(QStringLiteral("Level"), int {main.Level()}, m.level);
+    const QuestionSelection &selection = m_forms->selection();
+    check(QStringLiteral("Level"), int {selection.Level}, m.level);
     static const char *const levelItems[] = {"mEasy", "mMedium", "mHard"};
     for (int i = 0; i < 3; ++i) {
         const auto *option = main.findChild<QRadioButton *>(QStringLiteral("Options(%1)").arg(i));
@@ -813,11 +814,12 @@ QString ModelRun::compare() const
               main.findChild<QAction *>(QLatin1String(levelItems[i]))->isChecked(), i == m.level);
     }
     static const char *const tags[] = {"[Easy Mode]", "[Medium Mode]", "[Hard Mode]"};
-    check(QStringLiteral("LevelTag"), main.LevelTag(), QString::fromLatin1(tags[m.level]));
-    check(QStringLiteral("count"), main.countText(),
+    check(QStringLiteral("LevelTag"), QString::fromStdString(selection.LevelTag),
+          QString::fromLatin1(tags[m.level]));
+    check(QStringLiteral("count"), QString::fromStdString(selection.countText),
           QString::number(Model::Counts[static_cast<std::size_t>(m.countIndex)]));
-    check(QStringLiteral("QType"), int {main.selection().QType}, m.qType);
-    check(QStringLiteral("QIndex"), int {main.selection().QIndex}, m.qIndex);
+    check(QStringLiteral("QType"), int {selection.QType}, m.qType);
+    check(QStringLiteral("QIndex"), int {selection.QIndex}, m.qIndex);
 
     check(QStringLiteral("frmMain visible"), main.isVisible(), true);
     check(QStringLiteral("frmInput visible"), shown("frmInput"), m.inputVisible);

@@ -15,7 +15,11 @@
 #include <random>
 #include <vector>
 
-class Forms;
+using namespace sumwright;
+
+namespace sumwright {
+class Program;
+}
 
 // A key as the window system delivers it to `window`: one blocked by a modal window never
 // sees it, and the focused control gets it. The release is skipped if the press closed it.
@@ -70,7 +74,7 @@ struct UserEvent
 class DriverClock final : public sumwright::Clock
 {
 public:
-    [[nodiscard]] sumwright::DateTime Now() const override
+    [[nodiscard]] sumwright::DateTime now() const override
     {
         return Origin + static_cast<double>(seconds) / sumwright::SecondsPerDay;
     }
@@ -84,7 +88,7 @@ class DriverRandom final : public sumwright::RandomSource
 {
 public:
     [[nodiscard]] float NextRandom() override { return m_random.NextRandom(); }
-    void ReseedRandom() override { m_random.ReseedWith(++m_reseeds * 1'000'003LL); }
+    void ReseedRandom() override { m_random.reseedWith(++m_reseeds * 1'000'003LL); }
 
 private:
     sumwright::ProcessRandom m_random;
@@ -142,7 +146,7 @@ private:
 
     DriverClock m_clock;
     std::unique_ptr<DriverRandom> m_random;
-    std::unique_ptr<Forms> m_forms;
+    std::unique_ptr<sumwright::Program> m_forms;
     AddressLog m_addresses;
     bool m_programEnded = false;
     Model m_model;

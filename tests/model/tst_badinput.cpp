@@ -3,8 +3,8 @@
 
 #include "ModelDriver.h"
 #include "core/Answer.h"
-#include "ui/Forms.h"
 #include "ui/MainWindow.h"
+#include "ui/Program.h"
 #include "ui/QuestionWindow.h"
 #include "ui/ResultWindow.h"
 
@@ -51,7 +51,7 @@ private:
     DriverClock m_clock;
     std::unique_ptr<DriverRandom> m_random;
     std::unique_ptr<AddressLog> m_addresses;
-    std::unique_ptr<Forms> m_forms;
+    std::unique_ptr<sumwright::Program> m_forms;
     bool m_ended = false;
 
     MainWindow &main() { return m_forms->frmMain(); }
@@ -59,7 +59,7 @@ private:
     QLineEdit *answerBox() { return shownChild<QLineEdit>(&input(), QStringLiteral("txtAnswer")); }
     QString expected()
     {
-        return QString::fromStdString(sumwright::AnswerText(input().session().vAnswer));
+        return QString::fromStdString(sumwright::answerText(input().session().vAnswer));
     }
     QString resultLine(const char *name)
     {
@@ -148,7 +148,7 @@ private slots:
     {
         m_random = std::make_unique<DriverRandom>();
         m_addresses = std::make_unique<AddressLog>();
-        m_forms = std::make_unique<Forms>(*m_random, m_clock);
+        m_forms = std::make_unique<sumwright::Program>(*m_random, m_clock);
         m_ended = false;
         m_forms->setProgramEnder([this] { m_ended = true; });
         main().show();
@@ -297,8 +297,8 @@ private slots:
             userKeyClick(&main(), Qt::Key_V, Qt::AltModifier, QStringLiteral("v"));
             QTest::qWait(150);
             QCOMPARE(QApplication::activeModalWidget(), &input());
-            QCOMPARE(main().Level(), 0);
-            QCOMPARE(main().selection().QIndex, 0);
+            QCOMPARE(m_forms->selection().Level, 0);
+            QCOMPARE(m_forms->selection().QIndex, 0);
             QVERIFY(m_addresses->opened.isEmpty());
             QVERIFY(!m_ended);
             QVERIFY(input().isTestRunning());
@@ -306,7 +306,7 @@ private slots:
         });
         // Once the test window is gone the same click works.
         userClick(shownChild(&main(), QStringLiteral("Options(2)")));
-        QCOMPARE(main().Level(), 2);
+        QCOMPARE(m_forms->selection().Level, 2);
         userClick(shownChild(&main(), QStringLiteral("Options(0)")));
     }
 
@@ -391,7 +391,7 @@ private slots:
                     Qt::QueuedConnection);
             QMetaObject::invokeMethod(
                     this, [series] { userClick(series); }, Qt::QueuedConnection);
-            QTRY_VERIFY(main().selection().QType == 1);
+            QTRY_VERIFY(m_forms->selection().QType == 1);
             shownAgain = input().isVisible() && QApplication::activeModalWidget() == &input();
             QVERIFY(!input().isTestRunning());
             input().close();

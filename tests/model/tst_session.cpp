@@ -6,8 +6,8 @@
 #include "core/Answer.h"
 #include "ui/AboutProductWindow.h"
 #include "ui/AboutProgrammerWindow.h"
-#include "ui/Forms.h"
 #include "ui/MainWindow.h"
+#include "ui/Program.h"
 #include "ui/QuestionWindow.h"
 #include "ui/ResultWindow.h"
 
@@ -40,7 +40,7 @@ private slots:
         DriverClock clock;
         DriverRandom random;
         AddressLog addresses;
-        auto forms = std::make_unique<Forms>(random, clock);
+        auto forms = std::make_unique<sumwright::Program>(random, clock);
         bool ended = false;
         forms->setProgramEnder([&ended] { ended = true; });
         MainWindow &main = forms->frmMain();
@@ -56,7 +56,7 @@ private slots:
                 QLineEdit *answer = shownChild<QLineEdit>(&input, QStringLiteral("txtAnswer"));
                 QVERIFY(answer);
                 const QString right
-                        = QString::fromStdString(sumwright::AnswerText(input.session().vAnswer));
+                        = QString::fromStdString(sumwright::answerText(input.session().vAnswer));
                 clock.seconds += 5;
                 QTest::keyClicks(answer, i % 12 == 5 ? right + QLatin1Char('0') : right);
                 QTest::keyClick(answer, Qt::Key_Return);

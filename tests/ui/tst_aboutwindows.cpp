@@ -1,9 +1,14 @@
-#include "UiTesting.h"
+#include "support/Controls.h"
+#include "support/Input.h"
+#include "support/ModalDriver.h"
+#include "support/ProgramFixture.h"
 #include "ui/AboutProductWindow.h"
 #include "ui/AboutProgrammerWindow.h"
 #include "ui/Addresses.h"
+#include "ui/MainWindow.h"
 
-using namespace uitest;
+using namespace sumwright;
+using namespace sumwright::testing;
 
 namespace {
 const QString VersionLine = QStringLiteral("Quorvane Sumwright ver: 1.0");
@@ -29,7 +34,7 @@ private:
     // window's background) and tells whether the window is still open after the click.
     bool stillOpenAfterClick(const QString &menuItem, const QString &target, QPoint background);
 
-    FormsFixture m_fx;
+    ProgramFixture m_fx;
 };
 
 bool TestAboutWindows::stillOpenAfterClick(const QString &menuItem, const QString &target,
@@ -43,9 +48,9 @@ bool TestAboutWindows::stillOpenAfterClick(const QString &menuItem, const QStrin
                    if (target.isEmpty()) {
                        // Only what the window shows at that point, none of its controls.
                        QCOMPARE(window->childAt(background)->objectName(), QStringLiteral("page"));
-                       clickAt(window, background);
+                       input::clickAt(window, background);
                    } else {
-                       click(window, target);
+                       input::click(window, target);
                    }
                    open = window->isVisible();
                    if (open)
@@ -129,7 +134,7 @@ void TestAboutWindows::showsAgainAfterCloseBoxOrHiding()
                        if (closeBox)
                            QVERIFY(window->close());
                        else
-                           click(window, hidingClick);
+                           input::click(window, hidingClick);
                        QVERIFY(!window->isVisible());
                    });
         m_fx.reactivateMain();
@@ -139,8 +144,8 @@ void TestAboutWindows::showsAgainAfterCloseBoxOrHiding()
             return;
     }
     // After the close box the window is built afresh; hiding keeps its one set of controls.
-    QWidget *window = product ? static_cast<QWidget *>(&m_fx.forms->frmAboutProduct())
-                              : &m_fx.forms->frmAboutProgrammer();
+    QWidget *window = product ? static_cast<QWidget *>(&m_fx.program().frmAboutProduct())
+                              : &m_fx.program().frmAboutProgrammer();
     QCOMPARE(window->findChildren<QWidget *>(QStringLiteral("page"), Qt::FindDirectChildrenOnly)
                      .size(),
              closeBox ? 0 : 1);

@@ -2,12 +2,12 @@
 // new question is announced.
 
 #include "core/Answer.h"
-#include "core/DateTime.h"
-#include "core/Random.h"
+#include "support/Input.h"
+#include "support/ProgramFixture.h"
 #include "ui/AboutProductWindow.h"
 #include "ui/AboutProgrammerWindow.h"
-#include "ui/Forms.h"
 #include "ui/MainWindow.h"
+#include "ui/Program.h"
 #include "ui/QuestionWindow.h"
 #include "ui/ResultWindow.h"
 
@@ -18,17 +18,10 @@
 #include <QMenu>
 #include <QTest>
 
+using namespace sumwright;
+using namespace sumwright::testing;
+
 namespace {
-
-class FixedClock final : public sumwright::Clock
-{
-public:
-    [[nodiscard]] sumwright::DateTime Now() const override { return m_now; }
-    void advance(int seconds) { m_now += seconds / sumwright::SecondsPerDay; }
-
-private:
-    sumwright::DateTime m_now = sumwright::ToDateTime(2024, 3, 14, 9, 30, 0);
-};
 
 // The roles a user reaches or reads; containers, rules and the window's own client area are
 // skipped, a screen reader passes through them.
@@ -109,54 +102,48 @@ private:
     QWidget *prepare(const QString &window);
     void pressStart();
 
-    sumwright::ProcessRandom m_random;
-    FixedClock m_clock;
-    std::unique_ptr<Forms> m_forms;
+    ProgramFixture m_fx;
 };
 
 void TestAccessibility::init()
 {
-    m_forms = std::make_unique<Forms>(m_random, m_clock);
-    m_forms->setProgramEnder([] {});
+    m_fx.setUp();
 }
 
+// The windows each case shows are its subject; they go with the program.
 void TestAccessibility::cleanup()
 {
-    m_forms.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    m_fx.discard();
 }
 
 // Presses "Start Test" the way a screen reader does, through the button's accessible action.
 void TestAccessibility::pressStart()
 {
-    auto *start = m_forms->frmInput().findChild<QWidget *>(QStringLiteral("cmdStart"));
+    auto *start = m_fx.program().frmInput().findChild<QWidget *>(QStringLiteral("cmdStart"));
     QVERIFY(start);
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(start);
     QVERIFY(iface && iface->actionInterface());
     iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     // The press is animated: the click follows a moment later.
-    QTRY_VERIFY(m_forms->frmInput().isTestRunning());
+    QTRY_VERIFY(m_fx.program().frmInput().isTestRunning());
 }
 
 QWidget *TestAccessibility::prepare(const QString &window)
 {
     QWidget *shown = nullptr;
     if (window == QLatin1String("main")) {
-        shown = &m_forms->frmMain();
+        shown = &m_fx.program().frmMain();
     } else if (window.startsWith(QLatin1String("question"))) {
-        (void)m_forms->frmMain();
-        shown = &m_forms->frmInput();
+        (void)m_fx.program().frmMain();
+        shown = &m_fx.program().frmInput();
     } else if (window == QLatin1String("result")) {
-        ResultWindow &result = m_forms->frmResult();
-        result.iTotalQuestions = 25;
-        result.iWrongAnswered = 3;
-        result.CountTime = 95 / sumwright::SecondsPerDay;
-        result.ShowResult();
+        ResultWindow &result = m_fx.program().frmResult();
+        result.ShowResult({95 / sumwright::SecondsPerDay, 25, 3});
         shown = &result;
     } else if (window == QLatin1String("about product")) {
-        shown = &m_forms->frmAboutProduct();
+        shown = &m_fx.program().frmAboutProduct();
     } else if (window == QLatin1String("about programmer")) {
-        shown = &m_forms->frmAboutProgrammer();
+        shown = &m_fx.program().frmAboutProgrammer();
     }
     if (!shown)
         return nullptr;
@@ -309,9 +296,9 @@ void TestAccessibility::eachQuestionIsAnnounced()
         QVERIFY(!question->text().isEmpty());
         QCOMPARE(iface->text(QAccessible::Name), question->text());
         spoken << iface->text(QAccessible::Name);
-        QTest::keyClicks(answer, QStringLiteral("7"));
-        QTest::keyClick(answer, Qt::Key_Return);
-        QCOMPARE(m_forms->frmInput().session().iAsked, i + 1);
+        input::type(QStringLiteral("7"));
+        input::keyClick(Qt::Key_Return);
+        QCOMPARE(m_fx.program().frmInput().session().iAsked, i + 1);
     }
     spoken.removeDuplicates();
     QVERIFY2(spoken.size() > 1, "the same name for every question");

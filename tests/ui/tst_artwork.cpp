@@ -3,9 +3,9 @@
 #include <QImage>
 #include <QTest>
 
-using Artwork::Picture;
+using sumwright::artwork::Picture;
 
-Q_DECLARE_METATYPE(Artwork::Picture)
+Q_DECLARE_METATYPE(sumwright::artwork::Picture)
 
 class TestArtwork : public QObject
 {
@@ -45,11 +45,11 @@ void TestArtwork::pixmapHasRequestedResolution_data()
 void TestArtwork::pixmapHasRequestedResolution()
 {
     QFETCH(Picture, picture);
-    const QSize logical = Artwork::designSize(picture);
+    const QSize logical = sumwright::artwork::designSize(picture);
     QVERIFY(!logical.isEmpty());
 
     for (const qreal ratio : {1.0, 1.5, 2.0}) {
-        const QPixmap pixmap = Artwork::pixmap(picture, logical, ratio);
+        const QPixmap pixmap = sumwright::artwork::pixmap(picture, logical, ratio);
         QCOMPARE(pixmap.devicePixelRatio(), ratio);
         QCOMPARE(pixmap.size(), (QSizeF(logical) * ratio).toSize());
 
@@ -75,13 +75,14 @@ void TestArtwork::iconOffersWindowSize_data()
 void TestArtwork::iconOffersWindowSize()
 {
     QFETCH(Picture, picture);
-    const QIcon icon = Artwork::icon(picture);
+    const QIcon icon = sumwright::artwork::icon(picture);
     QVERIFY(!icon.isNull());
     QVERIFY(icon.availableSizes().contains(QSize(48, 48)));
 
     const QPixmap pixmap = icon.pixmap(QSize(48, 48), 1.0);
     QVERIFY(!pixmap.isNull());
-    const QSize expected = Artwork::designSize(picture).scaled(48, 48, Qt::KeepAspectRatio);
+    const QSize expected
+            = sumwright::artwork::designSize(picture).scaled(48, 48, Qt::KeepAspectRatio);
     QCOMPARE(pixmap.size(), expected);
 }
 

@@ -1,7 +1,11 @@
-#include "UiTesting.h"
+#include "support/Controls.h"
+#include "support/Input.h"
+#include "support/ModalDriver.h"
+#include "support/ProgramFixture.h"
 #include "ui/AboutProductWindow.h"
 #include "ui/AboutProgrammerWindow.h"
 #include "ui/Addresses.h"
+#include "ui/MainWindow.h"
 #include "ui/QuestionWindow.h"
 #include "ui/ResultWindow.h"
 
@@ -9,7 +13,8 @@
 #include <QMenuBar>
 #include <QRadioButton>
 
-using namespace uitest;
+using namespace sumwright;
+using namespace sumwright::testing;
 
 namespace {
 
@@ -56,22 +61,22 @@ private:
     Launch launch(const std::function<void()> &choose);
     void checkLevel(int level);
 
-    FormsFixture m_fx;
+    ProgramFixture m_fx;
 };
 
 Launch TestMainWindow::launch(const std::function<void()> &choose)
 {
     Launch seen;
     whileModal(choose, [&](QWidget *modal) {
-        QuestionWindow &input = m_fx.forms->frmInput();
+        QuestionWindow &input = m_fx.program().frmInput();
         seen.modalAndOwnerless = modal == &input && input.parentWidget() == nullptr
                 && input.windowModality() == Qt::ApplicationModal;
         seen.title = text(&input, "lblTitle");
         input.close();
     });
     m_fx.reactivateMain();
-    seen.qType = m_fx.main().selection().QType;
-    seen.qIndex = m_fx.main().selection().QIndex;
+    seen.qType = m_fx.program().selection().QType;
+    seen.qIndex = m_fx.program().selection().QIndex;
     return seen;
 }
 
@@ -79,15 +84,16 @@ void TestMainWindow::startsOnEasyWithTwentyFiveQuestions()
 {
     MainWindow &main = m_fx.main();
     QCOMPARE(main.windowTitle(), QStringLiteral("Quorvane Sumwright"));
-    QCOMPARE(main.Level(), 0);
-    QCOMPARE(main.LevelTag(), QStringLiteral("[Easy Mode]"));
+    QCOMPARE(m_fx.program().selection().Level, 0);
+    QCOMPARE(QString::fromStdString(m_fx.program().selection().LevelTag),
+             QStringLiteral("[Easy Mode]"));
     QCOMPARE(control<QComboBox>(&main, "cbCountQ")->currentText(), QStringLiteral("25"));
-    QCOMPARE(main.countText(), QStringLiteral("25"));
+    QCOMPARE(QString::fromStdString(m_fx.program().selection().countText), QStringLiteral("25"));
     for (int level = 0; level < 3; ++level) {
         QCOMPARE(control<QRadioButton>(&main, option(level))->isChecked(), level == 0);
         QCOMPARE(main.findChild<QAction *>(LevelItems[level])->isChecked(), level == 0);
     }
-    QCOMPARE(launch([&] { click(&main, "cmdMath(0)"); }).title,
+    QCOMPARE(launch([&] { input::click(&main, "cmdMath(0)"); }).title,
              QStringLiteral("Addition [Easy Mode]"));
 }
 
@@ -102,7 +108,7 @@ void TestMainWindow::everyWindowIsFixedWithOnlyACloseButton_data()
 void TestMainWindow::everyWindowIsFixedWithOnlyACloseButton()
 {
     QFETCH(QString, window);
-    Forms &forms = *m_fx.forms;
+    Program &forms = m_fx.program();
     const QHash<QString, QWidget *> windows = {{"frmMain", &forms.frmMain()},
                                                {"frmInput", &forms.frmInput()},
                                                {"frmResult", &forms.frmResult()},
@@ -156,13 +162,13 @@ void TestMainWindow::placesControlsInTwips()
 void TestMainWindow::checkLevel(int level)
 {
     MainWindow &main = m_fx.main();
-    QCOMPARE(main.Level(), level);
-    QCOMPARE(main.selection().Level, level);
+    QCOMPARE(m_fx.program().selection().Level, level);
+    QCOMPARE(m_fx.program().selection().Level, level);
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(control<QRadioButton>(&main, option(i))->isChecked(), i == level);
         QCOMPARE(main.findChild<QAction *>(LevelItems[i])->isChecked(), i == level);
     }
-    QCOMPARE(main.LevelTag(), LevelTags[level]);
+    QCOMPARE(QString::fromStdString(m_fx.program().selection().LevelTag), LevelTags[level]);
     const QString title = launch([&] { trigger(&main, "mAddition"); }).title;
     QCOMPARE(title, QStringLiteral("Addition ") + LevelTags[level]);
 }
@@ -198,14 +204,14 @@ void TestMainWindow::keepsLevelInStep()
         const QString how = steps[i].section(u':', 0, 0);
         const QString what = steps[i].section(u':', 1);
         if (how == QLatin1String("click")) {
-            clickOption(&main, what);
+            input::click(&main, what);
         } else if (how == QLatin1String("menu")) {
             trigger(&main, what);
         } else {
             QWidget *focus = QApplication::focusWidget();
             QVERIFY(focus);
             QVERIFY2(focus->objectName().startsWith("Options("), qPrintable(focus->objectName()));
-            QTest::keyClick(focus, what == QLatin1String("Left") ? Qt::Key_Left : Qt::Key_Right);
+            input::keyClick(what == QLatin1String("Left") ? Qt::Key_Left : Qt::Key_Right);
         }
         checkLevel(levels[i]);
         if (QTest::currentTestFailed()) {
@@ -261,7 +267,7 @@ void TestMainWindow::buttonAndMenuItemLaunchTheSameTest()
     // Each launch starts from the other kind, so a choice that set nothing would show.
     const QString other = qType == 0 ? "mNumberSeries" : "mAddition";
     launch([&] { trigger(&main, other); });
-    const Launch byButton = launch([&] { click(&main, button); });
+    const Launch byButton = launch([&] { input::click(&main, button); });
     launch([&] { trigger(&main, other); });
     const Launch byItem = launch([&] { trigger(&main, item); });
 
@@ -271,7 +277,7 @@ void TestMainWindow::buttonAndMenuItemLaunchTheSameTest()
         QCOMPARE(seen.qIndex, qIndex);
         QCOMPARE(seen.title, title);
     }
-    QCOMPARE(main.countText(), QStringLiteral("25"));
+    QCOMPARE(QString::fromStdString(m_fx.program().selection().countText), QStringLiteral("25"));
 }
 
 void TestMainWindow::exitPathsOpenTheRightAddress_data()
@@ -300,14 +306,14 @@ void TestMainWindow::exitPathsOpenTheRightAddress()
     else if (how.startsWith(u'm'))
         trigger(&main, how);
     else
-        click(&main, how);
+        input::click(&main, how);
 
     const QList<QUrl> expected = opened.isEmpty() ? QList<QUrl>() : QList<QUrl> {QUrl(opened)};
     QCOMPARE(m_fx.urls->opened, expected);
     QCOMPARE(m_fx.programEnds, ends);
     if (ends == 0) {
         QVERIFY(main.isVisible());
-        QCOMPARE(main.Level(), 1);
+        QCOMPARE(m_fx.program().selection().Level, 1);
     }
 }
 

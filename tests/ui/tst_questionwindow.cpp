@@ -1,5 +1,9 @@
-#include "UiTesting.h"
 #include "core/Answer.h"
+#include "support/Controls.h"
+#include "support/Input.h"
+#include "support/ModalDriver.h"
+#include "support/ProgramFixture.h"
+#include "ui/MainWindow.h"
 #include "ui/QuestionWindow.h"
 #include "ui/ResultWindow.h"
 
@@ -7,7 +11,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-using namespace uitest;
+using namespace sumwright;
+using namespace sumwright::testing;
 
 namespace {
 
@@ -51,9 +56,9 @@ private slots:
     void seriesQuestionKeepsLastArithmeticAlignment();
 
 private:
-    QuestionWindow &input() { return m_fx.forms->frmInput(); }
-    ResultWindow &result() { return m_fx.forms->frmResult(); }
-    const sumwright::TestSession &session() { return input().session(); }
+    QuestionWindow &input() { return m_fx.program().frmInput(); }
+    ResultWindow &result() { return m_fx.program().frmResult(); }
+    const TestSession &session() { return input().session(); }
     // Opens the question window from a kind button of the main window and runs `body` in it.
     void inQuestionWindow(const QString &kindButton, const std::function<void()> &body);
     // Types the expected answer (or a wrong one) into the focused answer box and presses Enter.
@@ -61,13 +66,13 @@ private:
     QStringList reportShown();
     void closeResult();
 
-    FormsFixture m_fx;
+    ProgramFixture m_fx;
 };
 
 void TestQuestionWindow::inQuestionWindow(const QString &kindButton,
                                           const std::function<void()> &body)
 {
-    whileModal([&] { click(&m_fx.main(), kindButton); }, [&](QWidget *) { body(); });
+    whileModal([&] { input::click(&m_fx.main(), kindButton); }, [&](QWidget *) { body(); });
     m_fx.reactivateMain();
 }
 
@@ -77,16 +82,16 @@ void TestQuestionWindow::answer(bool right, bool lowerCase)
     QVERIFY(focus);
     QCOMPARE(focus, control(&input(), "txtAnswer"));
     QVERIFY(text(&input(), "txtAnswer").isEmpty());
-    QString typed = QString::fromStdString(sumwright::AnswerText(session().vAnswer));
+    QString typed = QString::fromStdString(answerText(session().vAnswer));
     if (!right)
         typed += u'0'; // a trailing digit never leaves the answer right: 12 becomes 120
-    QTest::keyClicks(focus, lowerCase ? typed.toLower() : typed);
-    QTest::keyClick(focus, Qt::Key_Return);
+    input::type(lowerCase ? typed.toLower() : typed);
+    input::keyClick(Qt::Key_Return);
 }
 
 QStringList TestQuestionWindow::reportShown()
 {
-    if (!m_fx.forms->hasResult() || !result().isVisible())
+    if (!m_fx.program().hasResult() || !result().isVisible())
         return {};
     return {text(&result(), "lblTotalQuestions"), text(&result(), "lblWrongAnswered"),
             text(&result(), "lblTimeTaken")};
@@ -94,7 +99,7 @@ QStringList TestQuestionWindow::reportShown()
 
 void TestQuestionWindow::closeResult()
 {
-    if (m_fx.forms->hasResult())
+    if (m_fx.program().hasResult())
         result().hide();
 }
 
@@ -112,7 +117,7 @@ void TestQuestionWindow::firstShowingIsSelectionView()
         QCOMPARE(control(&input(), "cmdClose")->geometry(),
                  QRect(px(5280), px(4560), px(2055), px(615)));
 
-        click(&input(), "cmdStart");
+        input::click(&input(), "cmdStart");
         for (const char *name : {"Frame1", "lblQuestion", "txtAnswer", "cmdEndTest", "cmdClose"})
             QVERIFY2(shown(&input(), name), name);
         QVERIFY(!shown(&input(), "Frame2"));
@@ -122,7 +127,7 @@ void TestQuestionWindow::firstShowingIsSelectionView()
         // Inside its frame, like every control of Frame1.
         QCOMPARE(answerBox->parentWidget(), control(&input(), "Frame1"));
         QCOMPARE(answerBox->geometry(), QRect(px(1560), px(2880), px(1695), px(450)));
-        click(&input(), "cmdClose");
+        input::click(&input(), "cmdClose");
     });
 }
 
@@ -151,13 +156,13 @@ void TestQuestionWindow::answerIsComparedAsTyped()
     QFETCH(QString, after);
     QFETCH(bool, right);
     inQuestionWindow("cmdMath(0)", [&] {
-        click(&input(), "cmdStart");
-        const QString expected = QString::fromStdString(sumwright::AnswerText(session().vAnswer));
-        QTest::keyClicks(QApplication::focusWidget(), before + expected + after);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        input::click(&input(), "cmdStart");
+        const QString expected = QString::fromStdString(answerText(session().vAnswer));
+        input::type(before + expected + after);
+        input::keyClick(Qt::Key_Return);
         QCOMPARE(session().iAsked, 1);
         QCOMPARE(session().iWrong, right ? 0 : 1);
-        click(&input(), "cmdClose");
+        input::click(&input(), "cmdClose");
     });
 }
 
@@ -193,19 +198,19 @@ void TestQuestionWindow::wholeTestEndsOnTheLastEnter()
     trigger(&m_fx.main(), levelItem);
 
     inQuestionWindow(kindButton, [&] {
-        click(&input(), "cmdStart");
+        input::click(&input(), "cmdStart");
         for (int n = 1; n <= 25; ++n) {
             QVERIFY2(input().isVisible() && input().isTestRunning(),
                      qPrintable(QString::number(n)));
             QCOMPARE(session().iAsked, n - 1);
-            m_fx.clock->advance(secondsEach);
+            m_fx.clock.advance(secondsEach);
             answer(!wrongAt.contains(n), lowerCase);
             if (QTest::currentTestFailed())
                 return;
             if (n == 24) {
                 // Question 25 is on screen, the test still runs and nothing is reported yet.
                 QVERIFY(input().isTestRunning());
-                QVERIFY(!m_fx.forms->hasResult());
+                QVERIFY(!m_fx.program().hasResult());
             }
         }
         QVERIFY(!input().isVisible());
@@ -237,18 +242,18 @@ void TestQuestionWindow::testEndsEarly()
     QFETCH(QString, seconds);
 
     inQuestionWindow("cmdMath(1)", [&] {
-        click(&input(), "cmdStart");
+        input::click(&input(), "cmdStart");
         for (int n = 1; n <= answers; ++n) {
-            m_fx.clock->advance(3);
+            m_fx.clock.advance(3);
             answer(n != 2);
         }
         QCOMPARE(session().iAsked, answers);
         if (ending.startsWith(QLatin1String("alt+")))
-            QCOMPARE(pressAccessKey(&input(), ending.back().toLatin1()),
+            QCOMPARE(input::accessKey(ending.back().toLatin1()),
                      ending.back() == u'e' ? QStringLiteral("cmdEndTest")
                                            : QStringLiteral("cmdClose"));
         else
-            click(&input(), ending);
+            input::click(&input(), ending);
         QVERIFY(!input().isVisible());
         QVERIFY(!input().isTestRunning());
     });
@@ -258,17 +263,17 @@ void TestQuestionWindow::testEndsEarly()
         return;
     }
     // Close abandons the test: nothing reported, and the next test counts from 0.
-    QVERIFY(!m_fx.forms->hasResult());
+    QVERIFY(!m_fx.program().hasResult());
     QCOMPARE(session().iAsked, answers);
     inQuestionWindow("cmdMath(1)", [&] {
         QVERIFY(shown(&input(), "Frame2"));
         QVERIFY(!shown(&input(), "Frame1"));
-        click(&input(), "cmdStart");
+        input::click(&input(), "cmdStart");
         QCOMPARE(session().iAsked, 0);
         QCOMPARE(session().iWrong, 0);
-        click(&input(), "cmdClose");
+        input::click(&input(), "cmdClose");
     });
-    QVERIFY(!m_fx.forms->hasResult());
+    QVERIFY(!m_fx.program().hasResult());
 }
 
 void TestQuestionWindow::enterSubmitsOncePerRelease_data()
@@ -302,7 +307,7 @@ void TestQuestionWindow::enterSubmitsOncePerRelease()
                {"Space", Qt::Key_Space}};
 
     inQuestionWindow("cmdMath(2)", [&] {
-        click(&input(), "cmdStart");
+        input::click(&input(), "cmdStart");
         QWidget *const answerBox = control(&input(), "txtAnswer");
         QCOMPARE(QApplication::focusWidget(), answerBox);
         for (const QString &event : events) {
@@ -313,16 +318,14 @@ void TestQuestionWindow::enterSubmitsOncePerRelease()
             QWidget *focus = QApplication::focusWidget();
             QVERIFY(focus);
             if (kind == QLatin1String("click")) {
-                QTest::keyClick(focus, key, modifiers);
+                input::keyClick(key, modifiers);
             } else if (kind == QLatin1String("press")) {
-                QTest::keyPress(focus, key, modifiers);
+                input::key(QEvent::KeyPress, key, modifiers);
             } else if (kind == QLatin1String("release")) {
-                QTest::keyRelease(focus, key, modifiers);
+                input::key(QEvent::KeyRelease, key, modifiers);
             } else {
-                for (const QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
-                    QKeyEvent repeat(type, key, modifiers, QString(), /*autorep*/ true);
-                    QApplication::sendEvent(focus, &repeat);
-                }
+                for (const QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress})
+                    input::key(type, key, modifiers, QStringLiteral("\r"), /*autoRepeat*/ true);
             }
         }
         QCOMPARE(session().iAsked, submitted);
@@ -331,9 +334,9 @@ void TestQuestionWindow::enterSubmitsOncePerRelease()
         QVERIFY(input().isVisible());
         QVERIFY(input().isTestRunning());
         QVERIFY(shown(&input(), "Frame1"));
-        click(&input(), "cmdClose");
+        input::click(&input(), "cmdClose");
     });
-    QVERIFY(!m_fx.forms->hasResult());
+    QVERIFY(!m_fx.program().hasResult());
 }
 
 void TestQuestionWindow::accessKeysActOnlyWhereTheirButtonIsShown_data()
@@ -369,14 +372,14 @@ void TestQuestionWindow::accessKeysActOnlyWhereTheirButtonIsShown()
 
     inQuestionWindow("cmdMath(0)", [&] {
         if (questionView)
-            click(&input(), "cmdStart");
+            input::click(&input(), "cmdStart");
         QWidget *focus = QApplication::focusWidget();
         QVERIFY(focus);
         QVERIFY(focus->window() == &input());
         if (key == '\x1b')
-            QTest::keyClick(focus, Qt::Key_Escape);
+            input::keyClick(Qt::Key_Escape);
         else
-            QCOMPARE(pressAccessKey(&input(), key), pressed);
+            QCOMPARE(input::accessKey(key), pressed);
 
         const bool running = outcome == QLatin1String("starts")
                 || (outcome == QLatin1String("nothing") && questionView);
@@ -386,7 +389,7 @@ void TestQuestionWindow::accessKeysActOnlyWhereTheirButtonIsShown()
         if (running)
             QCOMPARE(QApplication::focusWidget(), control(&input(), "txtAnswer"));
         if (input().isVisible() && input().isTestRunning())
-            click(&input(), "cmdClose");
+            input::click(&input(), "cmdClose");
         else if (input().isVisible())
             input().close();
     });
@@ -397,12 +400,12 @@ void TestQuestionWindow::accessKeysActOnlyWhereTheirButtonIsShown()
 void TestQuestionWindow::closeBoxDuringTestReportsAndRebuilds()
 {
     inQuestionWindow("cmdMath(0)", [&] {
-        clickOption(&input(), "optMode(1)");
+        input::click(&input(), "optMode(1)");
         QVERIFY(session().bVertical);
-        click(&input(), "cmdStart");
+        input::click(&input(), "cmdStart");
         answer(true);
         answer(false);
-        m_fx.clock->advance(30);
+        m_fx.clock.advance(30);
         QVERIFY(input().close());
         QVERIFY(!input().isVisible());
     });
@@ -431,12 +434,12 @@ void TestQuestionWindow::closeBoxDuringTestReportsAndRebuilds()
 void TestQuestionWindow::closeBoxWhileIdleReportsNothing()
 {
     inQuestionWindow("cmdSeries(0)", [&] { QVERIFY(input().close()); });
-    QVERIFY(!m_fx.forms->hasResult());
+    QVERIFY(!m_fx.program().hasResult());
 
     // Also after a finished test, whose result the user has already dismissed.
     inQuestionWindow("cmdSeries(0)", [&] {
-        click(&input(), "cmdStart");
-        click(&input(), "cmdEndTest");
+        input::click(&input(), "cmdStart");
+        input::click(&input(), "cmdEndTest");
     });
     QVERIFY(!reportShown().isEmpty());
     closeResult();
@@ -463,8 +466,8 @@ void TestQuestionWindow::seriesQuestionKeepsLastArithmeticAlignment()
     const auto question = [this] { return control<QLabel>(&input(), "lblQuestion"); };
 
     inQuestionWindow("cmdMath(0)", [&] {
-        clickOption(&input(), mode);
-        click(&input(), "cmdStart");
+        input::click(&input(), mode);
+        input::click(&input(), "cmdStart");
         QCOMPARE(question()->font().pointSizeF(), 48.0);
         QCOMPARE(bool(question()->alignment() & Qt::AlignHCenter), centred);
         const QStringList lines = question()->text().split(u'\n');
@@ -477,18 +480,18 @@ void TestQuestionWindow::seriesQuestionKeepsLastArithmeticAlignment()
             QCOMPARE(lines.size(), 1);
             QVERIFY(question()->text().endsWith(QLatin1String(" =")));
         }
-        click(&input(), "cmdEndTest");
+        input::click(&input(), "cmdEndTest");
     });
     closeResult();
     if (closeBoxBetween)
         inQuestionWindow("cmdSeries(0)", [&] { QVERIFY(input().close()); });
 
     inQuestionWindow("cmdSeries(0)", [&] {
-        click(&input(), "cmdStart");
+        input::click(&input(), "cmdStart");
         QCOMPARE(question()->font().pointSizeF(), 14.0);
         QCOMPARE(bool(question()->alignment() & Qt::AlignHCenter), seriesCentred);
         QVERIFY(question()->text().endsWith(QLatin1String(",  ?")));
-        click(&input(), "cmdEndTest");
+        input::click(&input(), "cmdEndTest");
     });
     closeResult();
 
@@ -497,14 +500,14 @@ void TestQuestionWindow::seriesQuestionKeepsLastArithmeticAlignment()
     const bool vertical = centred && !closeBoxBetween;
     inQuestionWindow("cmdMath(2)", [&] {
         QCOMPARE(control<QRadioButton>(&input(), "optMode(1)")->isChecked(), vertical);
-        click(&input(), "cmdStart");
+        input::click(&input(), "cmdStart");
         for (int n = 0; n < 3; ++n) {
             QCOMPARE(question()->font().pointSizeF(), 48.0);
             QCOMPARE(question()->text().contains(u'\n'), vertical);
             QCOMPARE(bool(question()->alignment() & Qt::AlignHCenter), vertical);
             answer(true);
         }
-        click(&input(), "cmdClose");
+        input::click(&input(), "cmdClose");
     });
 }
 

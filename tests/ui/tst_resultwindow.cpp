@@ -1,9 +1,15 @@
-#include "UiTesting.h"
+#include "support/Controls.h"
+#include "support/Input.h"
+#include "support/ModalDriver.h"
+#include "support/ProgramFixture.h"
+#include "ui/MainWindow.h"
+#include "ui/QuestionWindow.h"
 #include "ui/ResultWindow.h"
 
 #include <QLabel>
 
-using namespace uitest;
+using namespace sumwright;
+using namespace sumwright::testing;
 
 class TestResultWindow : public QObject
 {
@@ -20,10 +26,10 @@ private slots:
     void nextResultReplacesOpenOne();
 
 private:
-    ResultWindow &result() { return m_fx.forms->frmResult(); }
+    ResultWindow &result() { return m_fx.program().frmResult(); }
     void activateResult();
 
-    FormsFixture m_fx;
+    ProgramFixture m_fx;
 };
 
 void TestResultWindow::activateResult()
@@ -34,14 +40,14 @@ void TestResultWindow::activateResult()
 
 void TestResultWindow::showsWithoutBlockingOrOwner()
 {
-    QVERIFY(!m_fx.forms->hasResult());
+    QVERIFY(!m_fx.program().hasResult());
     m_fx.takeTest(0, 0);
     QVERIFY(result().isVisible());
     QCOMPARE(result().windowTitle(), QStringLiteral("Result"));
     QCOMPARE(result().parentWidget(), nullptr);
     QCOMPARE(result().windowModality(), Qt::NonModal);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    QVERIFY(!m_fx.forms->frmInput().isVisible());
+    QVERIFY(!m_fx.program().frmInput().isVisible());
     const auto px = [](int t) { return qRound(t / 15.0); };
     QCOMPARE(result().size(), QSize(px(5280), px(3255)));
     QCOMPARE(control(&result(), "cmdClose")->geometry(),
@@ -76,11 +82,11 @@ void TestResultWindow::keysAndCloseButton()
                                           {"Enter", Qt::Key_Enter},
                                           {"Space", Qt::Key_Space}};
     if (how == QLatin1String("cmdClose"))
-        click(&result(), how);
+        input::click(&result(), how);
     else if (how == QLatin1String("alt+c"))
-        QCOMPARE(pressAccessKey(&result(), 'c'), QStringLiteral("cmdClose"));
+        QCOMPARE(input::accessKey('c'), QStringLiteral("cmdClose"));
     else
-        QTest::keyClick(focus, keys.value(how),
+        input::keyClick(keys.value(how),
                         how == QLatin1String("Enter") ? Qt::KeypadModifier : Qt::NoModifier);
 
     QCOMPARE(result().isVisible(), !hides);

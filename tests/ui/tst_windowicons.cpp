@@ -1,30 +1,25 @@
 // The windows' icons: the main, question and result windows carry the program icon (which the
 // desktop entry's icon repeats), each About window an icon of its own.
 
-#include "core/DateTime.h"
-#include "core/Random.h"
+#include "support/ProgramFixture.h"
 #include "ui/AboutProductWindow.h"
 #include "ui/AboutProgrammerWindow.h"
 #include "ui/Artwork.h"
-#include "ui/Forms.h"
 #include "ui/MainWindow.h"
+#include "ui/Program.h"
 #include "ui/QuestionWindow.h"
 #include "ui/ResultWindow.h"
 
 #include <QImage>
 #include <QTest>
 
-using Artwork::Picture;
+using sumwright::artwork::Picture;
+using namespace sumwright;
+using namespace sumwright::testing;
 
-Q_DECLARE_METATYPE(Artwork::Picture)
+Q_DECLARE_METATYPE(sumwright::artwork::Picture)
 
 namespace {
-
-class StillClock final : public sumwright::Clock
-{
-public:
-    [[nodiscard]] sumwright::DateTime Now() const override { return 0.0; }
-};
 
 QImage pixels(const QIcon &icon)
 {
@@ -35,7 +30,7 @@ QImage pixels(const QIcon &icon)
 
 QImage pixels(Picture picture)
 {
-    return Artwork::pixmap(picture, {48, 48}, 1.0)
+    return sumwright::artwork::pixmap(picture, {48, 48}, 1.0)
             .toImage()
             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
@@ -51,10 +46,10 @@ private slots:
     void windowCarriesItsIcon();
 
 private:
-    QWidget *window(Forms &forms, const QString &name);
+    QWidget *window(Program &forms, const QString &name);
 };
 
-QWidget *TestWindowIcons::window(Forms &forms, const QString &name)
+QWidget *TestWindowIcons::window(Program &forms, const QString &name)
 {
     if (name == QLatin1String("frmMain"))
         return &forms.frmMain();
@@ -84,10 +79,9 @@ void TestWindowIcons::windowCarriesItsIcon()
 {
     QFETCH(QString, name);
     QFETCH(Picture, icon);
-    sumwright::ProcessRandom random;
-    StillClock clock;
-    Forms forms(random, clock);
-    QWidget *shown = window(forms, name);
+    ProgramFixture fixture;
+    fixture.setUp();
+    QWidget *shown = window(fixture.program(), name);
     QVERIFY(shown);
 
     const QImage actual = pixels(shown->windowIcon());
@@ -96,6 +90,7 @@ void TestWindowIcons::windowCarriesItsIcon()
     // An About window's icon is not the program icon in disguise.
     if (icon != Picture::ProgramIcon)
         QVERIFY(actual != pixels(Picture::ProgramIcon));
+    fixture.discard();
 }
 
 QTEST_MAIN(TestWindowIcons)

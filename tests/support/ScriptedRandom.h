@@ -5,8 +5,10 @@
 #include <stdexcept>
 #include <vector>
 
+namespace sumwright::testing {
+
 // Feeds chosen values r to a generator and counts what it consumed.
-class ScriptedRandom final : public sumwright::RandomSource
+class ScriptedRandom final : public RandomSource
 {
 public:
     explicit ScriptedRandom(std::vector<float> values)
@@ -34,14 +36,16 @@ private:
 };
 
 // The value r that makes DrawInteger(k, m) yield d.
-inline float ForDraw(int d, int k, int m = 0)
+inline float forDraw(int d, int k, int m = 0)
 {
     const float r = static_cast<float>(d - m) / static_cast<float>(k);
     return r >= 1.0F ? 1.0F - 1.0F / 16777216.0F : r;
 }
 
 // A direction, lead or other DrawInteger(1, 0) draw.
-inline float Coin(bool one)
+inline float coin(bool one)
 {
     return one ? 0.75F : 0.25F;
 }
+
+} // namespace sumwright::testing

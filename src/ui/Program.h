@@ -1,28 +1,35 @@
 #pragma once
 
 #include "core/DateTime.h"
+#include "core/QuestionSelection.h"
 #include "core/Random.h"
 
+#include <QObject>
 #include <functional>
 #include <memory>
+
+class QString;
+
+namespace sumwright {
 
 class AboutProductWindow;
 class AboutProgrammerWindow;
 class MainWindow;
 class QuestionWindow;
 class ResultWindow;
-class QString;
 
-// Owns the five windows. Each is created the first time it is asked for and then kept for the
-// life of the owner; windows reach each other only through it. A test makes its own owner, with
-// its own clock and random source, so every test starts from a fresh program.
-class Forms
+// The program: owns the five windows, creates each the first time it is asked for, keeps it for
+// its own life, and wires their signals. It holds the selection that the main window's controls
+// keep in step and the question window reads. A test makes its own program, with its own clock
+// and random source, so every test starts from a fresh program.
+class Program : public QObject
 {
+    Q_OBJECT
 public:
-    Forms(sumwright::RandomSource &random, const sumwright::Clock &clock);
-    ~Forms();
-    Forms(const Forms &) = delete;
-    Forms &operator=(const Forms &) = delete;
+    Program(RandomSource &random, const Clock &clock);
+    ~Program() override;
+    Program(const Program &) = delete;
+    Program &operator=(const Program &) = delete;
 
     [[nodiscard]] MainWindow &frmMain();
     [[nodiscard]] QuestionWindow &frmInput();
@@ -34,8 +41,7 @@ public:
     [[nodiscard]] bool hasResult() const { return m_result != nullptr; }
     [[nodiscard]] bool hasInput() const { return m_input != nullptr; }
 
-    [[nodiscard]] sumwright::RandomSource &random() const { return m_random; }
-    [[nodiscard]] const sumwright::Clock &clock() const { return m_clock; }
+    [[nodiscard]] const QuestionSelection &selection() const { return m_selection; }
 
     // The program's name, version and desktop entry for the desktop, and an application that
     // ends only through the program's exit paths, never because some window closed last.
@@ -50,8 +56,11 @@ public:
     void setProgramEnder(std::function<void()> ender) { m_ender = std::move(ender); }
 
 private:
-    sumwright::RandomSource &m_random;
-    const sumwright::Clock &m_clock;
+    void chooseKind(std::int16_t qType, std::int16_t qIndex);
+
+    RandomSource &m_random;
+    const Clock &m_clock;
+    QuestionSelection m_selection;
     std::function<void()> m_ender;
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<QuestionWindow> m_input;
@@ -59,3 +68,5 @@ private:
     std::unique_ptr<AboutProductWindow> m_aboutProduct;
     std::unique_ptr<AboutProgrammerWindow> m_aboutProgrammer;
 };
+
+} // namespace sumwright

@@ -1,23 +1,25 @@
-#include "ui/Form.h"
+#include "ui/ReloadingDialog.h"
 
 #include "ui/Toolkit.h"
 
 #include <QCloseEvent>
 
+namespace sumwright {
+
 using namespace toolkit;
 
-Form::Form(const char *name, const QString &caption, QSize clientTwips, const QColor &background,
-           Artwork::Picture icon)
+ReloadingDialog::ReloadingDialog(const char *name, const QString &caption, QSize clientTwips,
+                                 const QColor &background, artwork::Picture icon)
     : QDialog(nullptr)
 {
     setObjectName(QLatin1String(name));
     setWindowTitle(caption);
-    setWindowIcon(Artwork::icon(icon));
+    setWindowIcon(artwork::icon(icon));
     makeFixedWindow(this, {px(clientTwips.width()), px(clientTwips.height())});
     setBackground(this, background);
 }
 
-void Form::ensureLoaded()
+void ReloadingDialog::load()
 {
     if (m_page)
         return;
@@ -27,9 +29,15 @@ void Form::ensureLoaded()
     m_page->show();
 }
 
-void Form::showModal()
+void ReloadingDialog::setVisible(bool visible)
 {
-    ensureLoaded();
+    if (visible)
+        load();
+    QDialog::setVisible(visible);
+}
+
+void ReloadingDialog::showModal()
+{
     setWindowModality(Qt::ApplicationModal);
     // Hiding ends the modal loop only once the event being handled is done, and events already
     // queued behind it (a quick click on the menu) still run inside that loop. A second exec()
@@ -46,13 +54,18 @@ void Form::showModal()
     m_inModalLoop = false;
 }
 
-void Form::closeEvent(QCloseEvent *event)
+void ReloadingDialog::closeEvent(QCloseEvent *event)
 {
     event->accept();
     if (!m_page)
         return;
-    // Deferred: the close may come from inside one of the page's own event handlers.
-    m_page->hide();
-    m_page->deleteLater();
-    m_page = nullptr;
+    discardControls();
+    // Out of the window at once, so nothing finds the old controls any more; deleted later,
+    // because the close may come from inside one of the page's own event handlers.
+    QWidget *page = std::exchange(m_page, nullptr);
+    page->hide();
+    page->setParent(nullptr);
+    page->deleteLater();
 }
+
+} // namespace sumwright

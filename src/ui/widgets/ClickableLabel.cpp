@@ -1,0 +1,19 @@
+#include "ui/widgets/ClickableLabel.h"
+
+#include <QMouseEvent>
+
+namespace sumwright {
+
+void ClickableLabel::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+} // namespace sumwright

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QGroupBox>
+
+namespace sumwright {
+
+// A frame as this program's layout knows it: an etched border with the caption set into its
+// top edge, and nothing painted inside, so a child repaints without its frame.
+class Frame : public QGroupBox
+{
+    Q_OBJECT
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+} // namespace sumwright
