@@ -20,13 +20,30 @@ std::string secondsText(DateTime span)
     return buffer;
 }
 
-std::array<std::string, 3> reportLines(const TestOutcome &outcome)
+namespace {
+
+// Characters, not bytes: a translated label may hold letters that UTF-8 writes in two or three.
+std::size_t characters(const std::string &text)
+{
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
+    }));
+}
+
+std::string padded(const std::string &label, std::size_t column)
+{
+    const std::size_t length = characters(label);
+    return label + std::string(length < column ? column - length : 1, ' ');
+}
+
+} // namespace
+
+std::array<std::string, 3> reportLines(const TestOutcome &outcome, const ReportLabels &labels)
 {
     return {
-            "Total Questions:" + std::string(27, ' ') + std::to_string(outcome.iTotalQuestions),
-            "Wrong Answered:" + std::string(23, ' ') + '\t'
-                    + std::to_string(outcome.iWrongAnswered),
-            "Time Taken (in sec.)" + std::string(19, ' ') + '\t' + secondsText(outcome.CountTime),
+            padded(labels.totalQuestions, 43) + std::to_string(outcome.iTotalQuestions),
+            padded(labels.wrongAnswered, 38) + '\t' + std::to_string(outcome.iWrongAnswered),
+            padded(labels.timeTaken, 39) + '\t' + secondsText(outcome.CountTime),
     };
 }
 

@@ -17,6 +17,33 @@ TEST(ReportLines, areLaidOutByteForByte)
     EXPECT_EQ(lines[1].size() - 1, 39U);
 }
 
+TEST(ReportLines, padTranslatedLabelsToTheSameColumnsAndKeepTheNumbers)
+{
+    const TestOutcome outcome {3600.0 / SecondsPerDay, 200, 17};
+    struct Case
+    {
+        ReportLabels labels;
+        std::array<std::string, 3> lines;
+    };
+    const Case cases[] = {
+            // Accented letters count once though UTF-8 writes them in two bytes.
+            {{"Réponses :", "Fausses :", "Temps (en s)"},
+             {"Réponses :" + std::string(33, ' ') + "200",
+              "Fausses :" + std::string(29, ' ') + "\t17",
+              "Temps (en s)" + std::string(27, ' ') + "\t3600"}},
+            // A label as long as the column, or longer, keeps one blank before the number.
+            {{std::string(43, 'x'), std::string(50, 'y'),
+              "Benötigte Zeit, gemessen in Sekunden (s)"},
+             {std::string(43, 'x') + " 200", std::string(50, 'y') + " \t17",
+              "Benötigte Zeit, gemessen in Sekunden (s) \t3600"}},
+            {{"", "", ""},
+             {std::string(43, ' ') + "200", std::string(38, ' ') + "\t17",
+              std::string(39, ' ') + "\t3600"}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(reportLines(outcome, c.labels), c.lines) << c.labels.totalQuestions;
+}
+
 TEST(SecondsText, hasAtLeastTwoDigits)
 {
     const std::pair<double, const char *> cases[] = {
