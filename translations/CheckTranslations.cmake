@@ -1,6 +1,6 @@
 # Fails when a source text has no finished translation in some language, or when a .ts file
 # still carries texts that no source uses. Run by CTest; see CMakeLists.txt.
-#   LUPDATE, SOURCES_LIST (one source file a line), TS_FILES (list), WORK_DIR
+#   LUPDATE, SOURCES_LIST (one source file a line), INCLUDE_DIR, TS_FILES (list), WORK_DIR
 cmake_minimum_required(VERSION 3.25)
 file(STRINGS ${SOURCES_LIST} _sources)
 file(REMOVE_RECURSE ${WORK_DIR})
@@ -15,7 +15,8 @@ foreach(_ts IN LISTS TS_FILES)
     endif()
     set(_copy ${WORK_DIR}/${_name})
     configure_file(${_ts} ${_copy} COPYONLY)
-    execute_process(COMMAND ${LUPDATE} -silent -locations none -no-obsolete ${_sources} -ts ${_copy}
+    execute_process(COMMAND ${LUPDATE} -silent -locations none -no-obsolete -I ${INCLUDE_DIR}
+            ${_sources} -ts ${_copy}
         RESULT_VARIABLE _rc OUTPUT_VARIABLE _out ERROR_VARIABLE _out)
     if(NOT _rc EQUAL 0)
         message(FATAL_ERROR "lupdate failed on ${_name}: ${_out}")

@@ -17,7 +17,7 @@ import sys
 
 HERE = pathlib.Path(__file__).resolve().parent
 MESSAGE = re.compile(
-    r'(<message(?: [^>]*)?>\s*<source>(?P<source>.*?)</source>(?:(?!</message>).)*?)'
+    r'(<message(?: [^>]*)?>\s*<source>(?P<source>[^<]*)</source>(?:(?!</message>).)*?)'
     r'<translation type="unfinished">.*?</translation>',
     re.S)
 

@@ -23,4 +23,329 @@ Les options propres à Qt, comme -platform ou -style, sont aussi acceptées.</tr
         <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
+<context>
+    <name>Tags</name>
+    <message>
+        <source>Addition </source>
+        <extracomment>The first half of a test title, before the level such as &quot;[Easy Mode]&quot;. Keep the blank at the end.</extracomment>
+        <translation>Addition </translation>
+    </message>
+    <message>
+        <source>Subtraction </source>
+        <extracomment>The first half of a test title, before the level. Keep the blank at the end.</extracomment>
+        <translation>Soustraction </translation>
+    </message>
+    <message>
+        <source>Multiplication </source>
+        <extracomment>The first half of a test title, before the level. Keep the blank at the end.</extracomment>
+        <translation>Multiplication </translation>
+    </message>
+    <message>
+        <source>Division </source>
+        <extracomment>The first half of a test title, before the level. Keep the blank at the end.</extracomment>
+        <translation>Division </translation>
+    </message>
+    <message>
+        <source>Number Series </source>
+        <extracomment>The first half of a test title, before the level. Keep the blank at the end.</extracomment>
+        <translation>Suite numérique </translation>
+    </message>
+    <message>
+        <source>Alphabet Series </source>
+        <extracomment>The first half of a test title, before the level. Keep the blank at the end.</extracomment>
+        <translation>Suite alphabétique </translation>
+    </message>
+    <message>
+        <source>Alpha Numeric Series </source>
+        <extracomment>The first half of a test title: series of letters and numbers mixed. Keep the blank at the end.</extracomment>
+        <translation>Suite alphanumérique </translation>
+    </message>
+    <message>
+        <source>[Easy Mode]</source>
+        <extracomment>The second half of a test title, after the kind such as &quot;Addition &quot;.</extracomment>
+        <translation>[Niveau facile]</translation>
+    </message>
+    <message>
+        <source>[Medium Mode]</source>
+        <extracomment>The second half of a test title, after the kind.</extracomment>
+        <translation>[Niveau moyen]</translation>
+    </message>
+    <message>
+        <source>[Hard Mode]</source>
+        <extracomment>The second half of a test title, after the kind.</extracomment>
+        <translation>[Niveau difficile]</translation>
+    </message>
+</context>
+<context>
+    <name>sumwright::AboutProductWindow</name>
+    <message>
+        <source>About Quorvane Tessaline</source>
+        <extracomment>The caption names the maker&apos;s family of programs, Quorvane Tessaline; keep the name.</extracomment>
+        <translation>À propos de Quorvane Tessaline</translation>
+    </message>
+    <message>
+        <source>Quorvane Sumwright ver: %1.%2</source>
+        <extracomment>The version line: %1.%2 is the version number, such as 1.0.</extracomment>
+        <translation>Quorvane Sumwright version %1.%2</translation>
+    </message>
+    <message>
+        <source>Helps you practicing your mathematical functions so that you can solve you mathematical problems quickly in daily a life. Quorvane Sumwright is prepared for four mathematical function [plus, minus, multiplication, and division] and series and fraction questions.</source>
+        <extracomment>What the program is for, in four lines or fewer. The English original has its slips; say it the way a teacher of your language would.</extracomment>
+        <translation>T’aide à t’entraîner au calcul pour résoudre vite les problèmes de mathématiques de la vie quotidienne. Quorvane Sumwright propose des questions sur les quatre opérations [addition, soustraction, multiplication et division], sur les suites et sur les fractions.</translation>
+    </message>
+    <message>
+        <source>This product is quite free and available on the Quorvane Corporation Website</source>
+        <extracomment>One short line.</extracomment>
+        <translation>Logiciel gratuit, disponible sur le site Web de Quorvane Corporation</translation>
+    </message>
+    <message>
+        <source>Note: Contribute on page %1 if you liked this                  utility software.</source>
+        <extracomment>%1 is the address of the donation page. The run of blanks in the original only breaks the line; a translation needs none.</extracomment>
+        <translation>Remarque&#xa0;: si ce logiciel t’a plu, fais un don sur la page %1.</translation>
+    </message>
+</context>
+<context>
+    <name>sumwright::AboutProgrammerWindow</name>
+    <message>
+        <source>About Programmer</source>
+        <translation>À propos du programmeur</translation>
+    </message>
+    <message>
+        <source>Banner</source>
+        <extracomment>What a screen reader calls the decorative picture at the top of the window.</extracomment>
+        <translation>Bannière</translation>
+    </message>
+    <message>
+        <source>Picture of the author</source>
+        <extracomment>What a screen reader calls the drawing that stands for the author.</extracomment>
+        <translation>Portrait de l’auteur</translation>
+    </message>
+    <message>
+        <source>Tamsin Ardell</source>
+        <extracomment>The author&apos;s name: keep it as it is, or write it in your language&apos;s script.</extracomment>
+        <translation>Tamsin Ardell</translation>
+    </message>
+    <message>
+        <source>M.Sc. in Applied Mathematics</source>
+        <extracomment>The author&apos;s degree, on one short line.</extracomment>
+        <translation>Master de mathématiques appliquées</translation>
+    </message>
+    <message>
+        <source>Software engineer at the Quorvane Corporation, writing small tools for learners</source>
+        <extracomment>The author&apos;s work, on two short lines.</extracomment>
+        <translation>Développe chez Quorvane Corporation de petits logiciels pour apprendre</translation>
+    </message>
+    <message>
+        <source>Contact: %1</source>
+        <extracomment>%1 is the author&apos;s e-mail address.</extracomment>
+        <translation>Contact&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>sumwright::MainWindow</name>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>&amp;Addition</source>
+        <translation>&amp;Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Soustraction</translation>
+    </message>
+    <message>
+        <source>&amp;Subtraction</source>
+        <translation>&amp;Soustraction</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>&amp;Multiplication</source>
+        <translation>&amp;Multiplication</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>&amp;Devision</source>
+        <extracomment>Menu item: the misspelling is the original&apos;s; translate it as &quot;Division&quot;.</extracomment>
+        <translation>&amp;Division</translation>
+    </message>
+    <message>
+        <source>&amp;Number Series</source>
+        <extracomment>A test of number series, such as 2, 4, 6, ?</extracomment>
+        <translation>Suite &amp;numérique</translation>
+    </message>
+    <message>
+        <source>&amp;Alphabet Series</source>
+        <extracomment>A test of letter series, such as A, C, E, ?</extracomment>
+        <translation>Suite alpha&amp;bétique</translation>
+    </message>
+    <message>
+        <source>Alpha Numeric Series </source>
+        <extracomment>A test of series of letters and numbers mixed. The button&apos;s caption ends in a blank that does not matter.</extracomment>
+        <translation>Suite alphanumérique </translation>
+    </message>
+    <message>
+        <source>Alpha N&amp;umeric Series</source>
+        <translation>Suite alphan&amp;umérique</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Facile</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Moyen</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>&amp;Difficile</translation>
+    </message>
+    <message>
+        <source>Quorvane Sumwright</source>
+        <extracomment>The program&apos;s name: keep it unless the program is known by another name in your language.</extracomment>
+        <translation>Quorvane Sumwright</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Website</source>
+        <translation>&amp;Visiter le site Web</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <extracomment>The button that leaves the program. Its access key belongs to the menu bar&apos;s &quot;&amp;Exit&quot;: give both the same translation.</extracomment>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Number of Questions:</source>
+        <extracomment>Before the box that picks how many questions a test has.</extracomment>
+        <translation>Nombre de questions&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Tests</source>
+        <translation>&amp;Exercices</translation>
+    </message>
+    <message>
+        <source>Arithmetic</source>
+        <translation>Calcul</translation>
+    </message>
+    <message>
+        <source>&amp;Series</source>
+        <translation>&amp;Suites</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>About Programmer</source>
+        <translation>À propos du programmeur</translation>
+    </message>
+    <message>
+        <source>&amp;About Quorvane Sumwright</source>
+        <translation>À &amp;propos de Quorvane Sumwright</translation>
+    </message>
+</context>
+<context>
+    <name>sumwright::QuestionWindow</name>
+    <message>
+        <source>Solve Questions</source>
+        <translation>Répondre aux questions</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <extracomment>The frame around the question. The questions themselves are never translated: the series use the Latin letters A to Z in every language.</extracomment>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <extracomment>What a screen reader calls the box the answer is typed into.</extracomment>
+        <translation>Réponse</translation>
+    </message>
+    <message>
+        <source>Answer:</source>
+        <translation>Réponse&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <extracomment>Leaves the test without a result. Shown with &quot;&amp;End Test&quot;: their access keys must differ.</extracomment>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;End Test</source>
+        <extracomment>Ends the test and shows its result.</extracomment>
+        <translation>&amp;Terminer le test</translation>
+    </message>
+    <message>
+        <source>Select Mode</source>
+        <extracomment>The frame around the choice of how arithmetic is written.</extracomment>
+        <translation>Choix de la disposition</translation>
+    </message>
+    <message>
+        <source>Horizontal mode</source>
+        <extracomment>Arithmetic written on one line: 12 + 7.</extracomment>
+        <translation>En ligne</translation>
+    </message>
+    <message>
+        <source>Vertical mode</source>
+        <extracomment>Arithmetic written in two lines, one number under the other, as on paper.</extracomment>
+        <translation>En colonnes</translation>
+    </message>
+    <message>
+        <source>&amp;Start Test</source>
+        <translation>&amp;Commencer le test</translation>
+    </message>
+</context>
+<context>
+    <name>sumwright::ResultWindow</name>
+    <message>
+        <source>Result</source>
+        <extracomment>The caption of the result window, and of the frame around its three lines.</extracomment>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Total Questions:</source>
+        <extracomment>Followed by the number of questions answered, in a column with the numbers below.</extracomment>
+        <translation>Questions au total&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Wrong Answered:</source>
+        <extracomment>Followed by the number of wrong answers, in a column with the other numbers.</extracomment>
+        <translation>Réponses fausses&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Time Taken (in sec.)</source>
+        <extracomment>Followed by the seconds the test took, in a column with the other numbers.</extracomment>
+        <translation>Temps mis (en secondes)</translation>
+    </message>
+</context>
 </TS>

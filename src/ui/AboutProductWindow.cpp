@@ -25,14 +25,16 @@ struct Text
 } // namespace
 
 AboutProductWindow::AboutProductWindow()
-    : ReloadingDialog("frmAboutProduct", QStringLiteral("About Quorvane Tessaline"), {7065, 3075},
-                      Qt::white, artwork::Picture::AboutProductIcon)
+    //: The caption names the maker's family of programs, Quorvane Tessaline; keep the name.
+    : ReloadingDialog("frmAboutProduct", tr("About Quorvane Tessaline"), {7065, 3075}, Qt::white,
+                      artwork::Picture::AboutProductIcon)
 {
 }
 
 QString AboutProductWindow::versionLine(int major, int minor)
 {
-    return QStringLiteral("Quorvane Sumwright ver: %1.%2").arg(major).arg(minor);
+    //: The version line: %1.%2 is the version number, such as 1.0.
+    return tr("Quorvane Sumwright ver: %1.%2").arg(major).arg(minor);
 }
 
 void AboutProductWindow::buildControls(QWidget *page)
@@ -48,16 +50,18 @@ void AboutProductWindow::buildControls(QWidget *page)
     const QString captions[] = {
             // The version line is built at every load from the build's own version.
             versionLine(VersionMajor, VersionMinor),
-            QStringLiteral(
-                    "Helps you practicing your mathematical functions so that you can solve you "
-                    "mathematical problems quickly in daily a life. Quorvane Sumwright is "
-                    "prepared for four mathematical function [plus, minus, multiplication, and "
-                    "division] and series and fraction questions."),
-            QStringLiteral(
-                    "This product is quite free and available on the Quorvane Corporation Website"),
-            QStringLiteral("Note: Contribute on page ") + addresses::DonationUrl
-                    + QStringLiteral(" if you liked this") + QString(18, QLatin1Char(' '))
-                    + QStringLiteral("utility software."),
+            //: What the program is for, in four lines or fewer. The English original has its
+            //: slips; say it the way a teacher of your language would.
+            tr("Helps you practicing your mathematical functions so that you can solve you "
+               "mathematical problems quickly in daily a life. Quorvane Sumwright is "
+               "prepared for four mathematical function [plus, minus, multiplication, and "
+               "division] and series and fraction questions."),
+            //: One short line.
+            tr("This product is quite free and available on the Quorvane Corporation Website"),
+            //: %1 is the address of the donation page. The run of blanks in the original only
+            //: breaks the line; a translation needs none.
+            tr("Note: Contribute on page %1 if you liked this                  utility software.")
+                    .arg(addresses::DonationUrl),
     };
     for (int i = 0; i < 4; ++i) {
         const Text &text = texts[i];
@@ -86,6 +90,7 @@ void AboutProductWindow::buildControls(QWidget *page)
     connect(link, &ClickableLabel::clicked, this, &AboutProductWindow::websiteRequested);
 
     make<Rule>(page, QStringLiteral("Line1"), Rust, 1)->place(0, 7080, 1680);
+    fitTexts(page);
 }
 
 } // namespace sumwright

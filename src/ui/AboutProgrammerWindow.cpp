@@ -17,7 +17,7 @@ const QColor Olive(128, 128, 0);
 
 struct Line
 {
-    const char *text;
+    QString text;
     QRect geometry;
     QFont font;
     bool wrap;
@@ -26,7 +26,7 @@ struct Line
 } // namespace
 
 AboutProgrammerWindow::AboutProgrammerWindow()
-    : ReloadingDialog("frmAboutProgrammer", QStringLiteral("About Programmer"), {6705, 3030},
+    : ReloadingDialog("frmAboutProgrammer", tr("About Programmer"), {6705, 3030},
                       QColor(255, 255, 128), artwork::Picture::AboutProgrammerIcon)
 {
 }
@@ -35,10 +35,10 @@ void AboutProgrammerWindow::buildControls(QWidget *page)
 {
     auto *banner = make<Picture>(page, QStringLiteral("Image2"), artwork::Picture::Banner);
     banner->setGeometry(twips(0, 0, 6735, 735));
-    banner->setAccessibleName(QStringLiteral("Banner"));
+    //: What a screen reader calls the decorative picture at the top of the window.
+    banner->setAccessibleName(tr("Banner"));
 
-    auto *title = make<ClickableLabel>(page, QStringLiteral("Label1"),
-                                       QStringLiteral("About Programmer"));
+    auto *title = make<ClickableLabel>(page, QStringLiteral("Label1"), tr("About Programmer"));
     title->setGeometry(twips(1320, 120, 4335, 615));
     title->setFont(makeFont(Face::Impact, 21.75));
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -47,21 +47,26 @@ void AboutProgrammerWindow::buildControls(QWidget *page)
 
     auto *portrait = make<Picture>(page, QStringLiteral("Image1"), artwork::Picture::Portrait);
     portrait->setGeometry(twips(120, 840, 1905, 2010));
-    portrait->setAccessibleName(QStringLiteral("Picture of the author"));
+    //: What a screen reader calls the drawing that stands for the author.
+    portrait->setAccessibleName(tr("Picture of the author"));
     connect(portrait, &ClickableLabel::clicked, this, &QWidget::hide);
 
     const QFont small = makeFont(Face::SansSerif, 9.75, true);
     const Line lines[] = {
-            {"Tamsin Ardell", twips(2160, 840, 4335, 495),
+            //: The author's name: keep it as it is, or write it in your language's script.
+            {tr("Tamsin Ardell"), twips(2160, 840, 4335, 495),
              makeFont(Face::TimesNewRoman, 21.75, true), false},
-            {"M.Sc. in Applied Mathematics", twips(2160, 1440, 4095, 255), small, false},
-            {"Software engineer at the Quorvane Corporation, writing small tools for learners",
+            //: The author's degree, on one short line.
+            {tr("M.Sc. in Applied Mathematics"), twips(2160, 1440, 4095, 255), small, false},
+            //: The author's work, on two short lines.
+            {tr("Software engineer at the Quorvane Corporation, writing small tools for learners"),
              twips(2160, 1800, 4095, 615), small, true},
-            {"Contact: tamsin@quorvane.example", twips(2160, 2640, 4095, 255), small, false},
+            //: %1 is the author's e-mail address.
+            {tr("Contact: %1").arg(QStringLiteral("tamsin@quorvane.example")),
+             twips(2160, 2640, 4095, 255), small, false},
     };
     for (int i = 0; i < 4; ++i) {
-        auto *label = make<ClickableLabel>(page, indexed("lblLabel", i),
-                                           QString::fromUtf8(lines[i].text));
+        auto *label = make<ClickableLabel>(page, indexed("lblLabel", i), lines[i].text);
         label->setGeometry(lines[i].geometry);
         label->setFont(lines[i].font);
         label->setWordWrap(lines[i].wrap);
@@ -71,6 +76,7 @@ void AboutProgrammerWindow::buildControls(QWidget *page)
     }
 
     make<Rule>(page, QStringLiteral("Line1"), Olive, 2)->place(2160, 6600, 1320);
+    fitTexts(page);
 }
 
 void AboutProgrammerWindow::mouseReleaseEvent(QMouseEvent *event)

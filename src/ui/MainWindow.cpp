@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include "ui/Artwork.h"
+#include "ui/Tags.h"
 #include "ui/Toolkit.h"
 #include "ui/widgets/CommandButton.h"
 #include "ui/widgets/Rule.h"
@@ -32,16 +33,36 @@ struct KindButton
     QRect geometry;
 };
 
+// Captions and menu captions are translated where they are shown; an ampersand marks the access
+// key, which must differ from the others in the same menu and from the menu bar's.
 const KindButton ArithmeticButtons[] = {
-        {"Addition", "&Addition", "mAddition", twips(240, 1680, 3015, 1095)},
-        {"Subtraction", "&Subtraction", "mSubtraction", twips(3360, 1680, 3015, 1095)},
-        {"Multiplication", "&Multiplication", "mMultiplication", twips(240, 2880, 3015, 1095)},
-        {"Division", "&Devision", "mDevision", twips(3360, 2880, 3015, 1095)},
+        {QT_TRANSLATE_NOOP("sumwright::MainWindow", "Addition"),
+         QT_TRANSLATE_NOOP("sumwright::MainWindow", "&Addition"), "mAddition",
+         twips(240, 1680, 3015, 1095)},
+        {QT_TRANSLATE_NOOP("sumwright::MainWindow", "Subtraction"),
+         QT_TRANSLATE_NOOP("sumwright::MainWindow", "&Subtraction"), "mSubtraction",
+         twips(3360, 1680, 3015, 1095)},
+        {QT_TRANSLATE_NOOP("sumwright::MainWindow", "Multiplication"),
+         QT_TRANSLATE_NOOP("sumwright::MainWindow", "&Multiplication"), "mMultiplication",
+         twips(240, 2880, 3015, 1095)},
+        {QT_TRANSLATE_NOOP("sumwright::MainWindow", "Division"),
+         //: Menu item: the misspelling is the original's; translate it as "Division".
+         QT_TRANSLATE_NOOP("sumwright::MainWindow", "&Devision"), "mDevision",
+         twips(3360, 2880, 3015, 1095)},
 };
 const KindButton SeriesButtons[] = {
-        {"&Number Series", "&Number Series", "mNumberSeries", twips(240, 4080, 3015, 975)},
-        {"&Alphabet Series", "&Alphabet Series", "mAlphabetSeries", twips(3360, 4080, 3015, 975)},
-        {"Alpha Numeric Series ", "Alpha N&umeric Series", "mAlphaNumericSeries",
+        //: A test of number series, such as 2, 4, 6, ?
+        {QT_TRANSLATE_NOOP("sumwright::MainWindow", "&Number Series"),
+         QT_TRANSLATE_NOOP("sumwright::MainWindow", "&Number Series"), "mNumberSeries",
+         twips(240, 4080, 3015, 975)},
+        //: A test of letter series, such as A, C, E, ?
+        {QT_TRANSLATE_NOOP("sumwright::MainWindow", "&Alphabet Series"),
+         QT_TRANSLATE_NOOP("sumwright::MainWindow", "&Alphabet Series"), "mAlphabetSeries",
+         twips(3360, 4080, 3015, 975)},
+        //: A test of series of letters and numbers mixed. The button's caption ends in a blank
+        //: that does not matter.
+        {QT_TRANSLATE_NOOP("sumwright::MainWindow", "Alpha Numeric Series "),
+         QT_TRANSLATE_NOOP("sumwright::MainWindow", "Alpha N&umeric Series"), "mAlphaNumericSeries",
          twips(6480, 4080, 3015, 975)},
 };
 const artwork::Picture ArithmeticPictures[]
@@ -56,22 +77,29 @@ struct LevelOption
     int left;
 };
 const LevelOption LevelOptions[] = {
-        {"Easy", "&Easy", "mEasy", 360},
-        {"Medium", "&Medium", "mMedium", 3480},
-        {"Hard", "&Hard", "mHard", 6480},
+        {QT_TRANSLATE_NOOP("sumwright::MainWindow", "Easy"),
+         QT_TRANSLATE_NOOP("sumwright::MainWindow", "&Easy"), "mEasy", 360},
+        {QT_TRANSLATE_NOOP("sumwright::MainWindow", "Medium"),
+         QT_TRANSLATE_NOOP("sumwright::MainWindow", "&Medium"), "mMedium", 3480},
+        {QT_TRANSLATE_NOOP("sumwright::MainWindow", "Hard"),
+         QT_TRANSLATE_NOOP("sumwright::MainWindow", "&Hard"), "mHard", 6480},
 };
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("sumwright::MainWindow", text);
+}
 
 QAction *addItem(QMenu *menu, const char *caption, const char *name)
 {
-    QAction *action = menu->addAction(QString::fromUtf8(caption));
+    QAction *action = menu->addAction(translated(caption));
     action->setObjectName(QLatin1String(name));
     return action;
 }
 
 QMenu *addMenu(QMenuBar *bar, QMenu *parent, const char *caption, const char *name)
 {
-    QMenu *menu = parent ? parent->addMenu(QString::fromUtf8(caption))
-                         : bar->addMenu(QString::fromUtf8(caption));
+    QMenu *menu = parent ? parent->addMenu(translated(caption)) : bar->addMenu(translated(caption));
     menu->setObjectName(QLatin1String(name));
     menu->menuAction()->setObjectName(QLatin1String(name));
     return menu;
@@ -82,7 +110,8 @@ QMenu *addMenu(QMenuBar *bar, QMenu *parent, const char *caption, const char *na
 MainWindow::MainWindow()
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Quorvane Sumwright"));
+    //: The program's name: keep it unless the program is known by another name in your language.
+    setWindowTitle(tr("Quorvane Sumwright"));
     setWindowIcon(artwork::icon(artwork::Picture::ProgramIcon));
 
     auto *client = make<QWidget>(this, QStringLiteral("client"));
@@ -106,8 +135,8 @@ void MainWindow::buildControls(QWidget *client)
     auto *levelGroup = new QButtonGroup(this);
     for (int i = 0; i < LevelCount; ++i) {
         const LevelOption &option = LevelOptions[i];
-        auto *button = make<QRadioButton>(client, indexed("Options", i),
-                                          QString::fromUtf8(option.caption));
+        auto *button
+                = make<QRadioButton>(client, indexed("Options", i), translated(option.caption));
         button->setGeometry(twips(option.left, 240, 5055, 375));
         levelGroup->addButton(button, i);
         m_options[static_cast<std::size_t>(i)] = button;
@@ -127,31 +156,33 @@ void MainWindow::buildControls(QWidget *client)
             [this](const QString &text) { emit countTextChanged(text.toStdString()); });
 
     const QFont buttonFont = ownTextOnly(makeFont(Face::Arial, 14.25));
-    const auto addButton = [&](const QString &name, const char *caption, const QColor &colour,
+    const auto addButton = [&](const QString &name, const QString &caption, const QColor &colour,
                                const QRect &geometry) {
-        auto *button = make<CommandButton>(client, name, QString::fromUtf8(caption), colour);
+        auto *button = make<CommandButton>(client, name, caption, colour);
         button->setFont(buttonFont);
         button->setGeometry(geometry);
         return button;
     };
     for (int i = 0; i < ArithmeticKindCount; ++i) {
-        auto *button = addButton(indexed("cmdMath", i), ArithmeticButtons[i].caption,
+        auto *button = addButton(indexed("cmdMath", i), translated(ArithmeticButtons[i].caption),
                                  ArithmeticColour, ArithmeticButtons[i].geometry);
         button->setPicture(ArithmeticPictures[i]);
         connect(button, &QPushButton::clicked, this,
                 [this, i] { emit kindChosen(ArithmeticType, static_cast<std::int16_t>(i)); });
     }
     for (int i = 0; i < SeriesKindCount; ++i) {
-        auto *button = addButton(indexed("cmdSeries", i), SeriesButtons[i].caption, SeriesColour,
-                                 SeriesButtons[i].geometry);
+        auto *button = addButton(indexed("cmdSeries", i), translated(SeriesButtons[i].caption),
+                                 SeriesColour, SeriesButtons[i].geometry);
         connect(button, &QPushButton::clicked, this,
                 [this, i] { emit kindChosen(SeriesType, static_cast<std::int16_t>(i)); });
     }
-    auto *visit = addButton(QStringLiteral("cmdVisitWebsite"), "&Visit Website", LeaveColour,
+    auto *visit = addButton(QStringLiteral("cmdVisitWebsite"), tr("&Visit Website"), LeaveColour,
                             twips(6480, 1680, 3015, 1095));
     visit->setPicture(artwork::Picture::VisitWebsite);
     connect(visit, &QPushButton::clicked, this, &MainWindow::websiteRequested);
-    auto *exit = addButton(QStringLiteral("cmdExit"), "&Exit", LeaveColour,
+    //: The button that leaves the program. Its access key belongs to the menu bar's "&Exit":
+    //: give both the same translation.
+    auto *exit = addButton(QStringLiteral("cmdExit"), tr("&Exit"), LeaveColour,
                            twips(6480, 2880, 3015, 1095));
     exit->setPicture(artwork::Picture::Exit);
     // "&Exit" on the menu bar claims Alt+E as well. Two owners would make Qt treat the key as
@@ -160,8 +191,8 @@ void MainWindow::buildControls(QWidget *client)
     exit->setShortcut(QKeySequence());
     connect(exit, &QPushButton::clicked, this, &MainWindow::leaveRequested);
 
-    auto *label = make<QLabel>(client, QStringLiteral("Label1"),
-                               QStringLiteral("Number of Questions:"));
+    //: Before the box that picks how many questions a test has.
+    auto *label = make<QLabel>(client, QStringLiteral("Label1"), tr("Number of Questions:"));
     label->setGeometry(twips(480, 960, 3255, 375));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Screen readers announce the count box with this label; the caption has no access key,
@@ -170,6 +201,7 @@ void MainWindow::buildControls(QWidget *client)
 
     make<Rule>(client, QStringLiteral("Line1"), Qt::black, 2)->place(240, 9600, 840);
     make<Rule>(client, QStringLiteral("Line2"), Qt::black, 2)->place(240, 9600, 1560);
+    fitTexts(client);
 }
 
 void MainWindow::buildMenus()
@@ -177,10 +209,11 @@ void MainWindow::buildMenus()
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
 
-    QMenu *file = addMenu(bar, nullptr, "&File", "mFile");
-    connect(addItem(file, "&Exit", "mExit2"), &QAction::triggered, this, &MainWindow::endRequested);
+    QMenu *file = addMenu(bar, nullptr, QT_TR_NOOP("&File"), "mFile");
+    connect(addItem(file, QT_TR_NOOP("&Exit"), "mExit2"), &QAction::triggered, this,
+            &MainWindow::endRequested);
 
-    QMenu *options = addMenu(bar, nullptr, "&Options", "mOptions");
+    QMenu *options = addMenu(bar, nullptr, QT_TR_NOOP("&Options"), "mOptions");
     for (int i = 0; i < LevelCount; ++i) {
         QAction *item = addItem(options, LevelOptions[i].menuCaption, LevelOptions[i].menuName);
         item->setCheckable(true);
@@ -189,31 +222,31 @@ void MainWindow::buildMenus()
                 [this, i] { setLevel(static_cast<std::int16_t>(i)); });
     }
 
-    QMenu *tests = addMenu(bar, nullptr, "&Tests", "mTests");
-    QMenu *arithmetic = addMenu(bar, tests, "Arithmetic", "mArithmetic");
+    QMenu *tests = addMenu(bar, nullptr, QT_TR_NOOP("&Tests"), "mTests");
+    QMenu *arithmetic = addMenu(bar, tests, QT_TR_NOOP("Arithmetic"), "mArithmetic");
     for (int i = 0; i < ArithmeticKindCount; ++i) {
         connect(addItem(arithmetic, ArithmeticButtons[i].menuCaption,
                         ArithmeticButtons[i].menuName),
                 &QAction::triggered, this,
                 [this, i] { emit kindChosen(ArithmeticType, static_cast<std::int16_t>(i)); });
     }
-    QMenu *series = addMenu(bar, tests, "&Series", "mSeries");
+    QMenu *series = addMenu(bar, tests, QT_TR_NOOP("&Series"), "mSeries");
     for (int i = 0; i < SeriesKindCount; ++i) {
         connect(addItem(series, SeriesButtons[i].menuCaption, SeriesButtons[i].menuName),
                 &QAction::triggered, this,
                 [this, i] { emit kindChosen(SeriesType, static_cast<std::int16_t>(i)); });
     }
 
-    QMenu *help = addMenu(bar, nullptr, "&Help", "mHelp");
-    connect(addItem(help, "About Programmer", "mAboutProgrammer"), &QAction::triggered, this,
-            &MainWindow::aboutProgrammerRequested);
-    connect(addItem(help, "&About Quorvane Sumwright", "mAboutProduct"), &QAction::triggered, this,
-            &MainWindow::aboutProductRequested);
+    QMenu *help = addMenu(bar, nullptr, QT_TR_NOOP("&Help"), "mHelp");
+    connect(addItem(help, QT_TR_NOOP("About Programmer"), "mAboutProgrammer"), &QAction::triggered,
+            this, &MainWindow::aboutProgrammerRequested);
+    connect(addItem(help, QT_TR_NOOP("&About Quorvane Sumwright"), "mAboutProduct"),
+            &QAction::triggered, this, &MainWindow::aboutProductRequested);
     help->addSeparator()->setObjectName(QStringLiteral("mLine2"));
-    connect(addItem(help, "&Visit Website", "mVisitWebsite"), &QAction::triggered, this,
+    connect(addItem(help, QT_TR_NOOP("&Visit Website"), "mVisitWebsite"), &QAction::triggered, this,
             &MainWindow::websiteRequested);
 
-    QAction *exit = bar->addAction(QStringLiteral("&Exit"));
+    QAction *exit = bar->addAction(tr("&Exit"));
     exit->setObjectName(QStringLiteral("mExit"));
     connect(exit, &QAction::triggered, this, &MainWindow::endRequested);
 }
@@ -231,7 +264,7 @@ void MainWindow::setLevel(std::int16_t level)
 void MainWindow::optionSelected(int index)
 {
     setLevel(static_cast<std::int16_t>(index));
-    emit levelTagChanged(std::string(sumwright::levelTag(index)));
+    emit levelTagChanged(Tags::level(index).toStdString());
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

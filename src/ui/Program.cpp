@@ -7,6 +7,7 @@
 #include "ui/MainWindow.h"
 #include "ui/QuestionWindow.h"
 #include "ui/ResultWindow.h"
+#include "ui/Tags.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -104,7 +105,8 @@ void Program::chooseKind(std::int16_t qType, std::int16_t qIndex)
     m_selection.QType = qType;
     m_selection.QIndex = qIndex;
     QuestionWindow &input = frmInput();
-    input.setTitle(QString::fromStdString(testTitle(qType, qIndex, m_selection.LevelTag)));
+    // The kind button's tag, then the level's, both in the program's language.
+    input.setTitle(Tags::kind(qType, qIndex) + QString::fromStdString(m_selection.LevelTag));
     input.showModal();
 }
 

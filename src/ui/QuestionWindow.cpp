@@ -1,5 +1,6 @@
 #include "ui/QuestionWindow.h"
 
+#include "ui/Tags.h"
 #include "ui/Toolkit.h"
 #include "ui/widgets/CommandButton.h"
 #include "ui/widgets/Frame.h"
@@ -21,6 +22,11 @@ const QColor WindowColour(255, 192, 255);
 const QColor StartColour(192, 255, 192);
 const QColor StopColour(255, 128, 128);
 
+QFont TitleFont()
+{
+    return makeFont(Face::SansSerif, 15.75, true);
+}
+
 bool isEnter(const QKeyEvent *key)
 {
     return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
@@ -30,7 +36,7 @@ bool isEnter(const QKeyEvent *key)
 
 QuestionWindow::QuestionWindow(const QuestionSelection &selection, RandomSource &random,
                                const Clock &clock)
-    : DialogWithControls("frmInput", QStringLiteral("Solve Questions"), {7455, 5325}, WindowColour,
+    : DialogWithControls("frmInput", tr("Solve Questions"), {7455, 5325}, WindowColour,
                          artwork::Picture::ProgramIcon)
     , m_selection(selection)
     , m_random(random)
@@ -45,45 +51,49 @@ void QuestionWindow::build(QuestionControls &ui, QWidget *page)
     m_running = false;
 
     // Created in tab order, so focus moves as the window's tab indices say.
-    ui.questionFrame = make<Frame>(page, QStringLiteral("Frame1"), QStringLiteral("Question"));
+    //: The frame around the question. The questions themselves are never translated: the series
+    //: use the Latin letters A to Z in every language.
+    ui.questionFrame = make<Frame>(page, QStringLiteral("Frame1"), tr("Question"));
     ui.questionFrame->setGeometry(twips(120, 840, 7215, 3615));
     ui.question = make<QLabel>(ui.questionFrame, QStringLiteral("lblQuestion"),
                                QStringLiteral("2 + 2"));
     ui.question->setGeometry(twips(240, 480, 6855, 2295));
     ui.answer = make<QLineEdit>(ui.questionFrame, QStringLiteral("txtAnswer"), QStringLiteral("4"));
     ui.answer->setGeometry(twips(1560, 2880, 1695, 450));
-    ui.answer->setAccessibleName(QStringLiteral("Answer"));
+    //: What a screen reader calls the box the answer is typed into.
+    ui.answer->setAccessibleName(tr("Answer"));
     ui.answer->installEventFilter(this);
-    auto *answerLabel
-            = make<QLabel>(ui.questionFrame, QStringLiteral("Label1"), QStringLiteral("Answer:"));
+    auto *answerLabel = make<QLabel>(ui.questionFrame, QStringLiteral("Label1"), tr("Answer:"));
     answerLabel->setGeometry(twips(240, 2880, 1095, 495));
     answerLabel->setBuddy(ui.answer);
 
-    ui.close = make<CommandButton>(page, QStringLiteral("cmdClose"), QStringLiteral("&Close"),
-                                   StopColour);
+    //: Leaves the test without a result. Shown with "&End Test": their access keys must differ.
+    ui.close = make<CommandButton>(page, QStringLiteral("cmdClose"), tr("&Close"), StopColour);
     ui.close->setGeometry(twips(5280, 4560, 2055, 615));
-    ui.endTest = make<CommandButton>(page, QStringLiteral("cmdEndTest"),
-                                     QStringLiteral("&End Test"), StopColour);
+    //: Ends the test and shows its result.
+    ui.endTest
+            = make<CommandButton>(page, QStringLiteral("cmdEndTest"), tr("&End Test"), StopColour);
     ui.endTest->setGeometry(twips(2640, 4560, 2535, 615));
 
-    ui.modeFrame = make<Frame>(page, QStringLiteral("Frame2"), QStringLiteral("Select Mode"));
+    //: The frame around the choice of how arithmetic is written.
+    ui.modeFrame = make<Frame>(page, QStringLiteral("Frame2"), tr("Select Mode"));
     ui.modeFrame->setGeometry(twips(1680, 1560, 4455, 2055));
-    ui.modes[0] = make<QRadioButton>(ui.modeFrame, indexed("optMode", 0),
-                                     QStringLiteral("Horizontal mode"));
+    //: Arithmetic written on one line: 12 + 7.
+    ui.modes[0] = make<QRadioButton>(ui.modeFrame, indexed("optMode", 0), tr("Horizontal mode"));
     ui.modes[0]->setGeometry(twips(240, 360, 4095, 495));
     ui.modes[0]->setChecked(true);
-    ui.modes[1] = make<QRadioButton>(ui.modeFrame, indexed("optMode", 1),
-                                     QStringLiteral("Vertical mode"));
+    //: Arithmetic written in two lines, one number under the other, as on paper.
+    ui.modes[1] = make<QRadioButton>(ui.modeFrame, indexed("optMode", 1), tr("Vertical mode"));
     ui.modes[1]->setGeometry(twips(240, 840, 4095, 495));
-    ui.start = make<CommandButton>(ui.modeFrame, QStringLiteral("cmdStart"),
-                                   QStringLiteral("&Start Test"), StartColour);
+    ui.start = make<CommandButton>(ui.modeFrame, QStringLiteral("cmdStart"), tr("&Start Test"),
+                                   StartColour);
     ui.start->setGeometry(twips(1440, 1440, 2895, 495));
 
     ui.title = make<QLabel>(page, QStringLiteral("lblTitle"),
-                            QStringLiteral("Addition [Easy Mode]"));
+                            Tags::kind(ArithmeticType, 0) + Tags::level(0));
     ui.title->setGeometry(twips(120, 120, 7215, 495));
     ui.title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    ui.title->setFont(makeFont(Face::SansSerif, 15.75, true));
+    ui.title->setFont(TitleFont());
     setBackground(ui.title, WindowColour);
     setTextColour(ui.title, QColor(255, 128, 0));
     ui.question->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -91,7 +101,7 @@ void QuestionWindow::build(QuestionControls &ui, QWidget *page)
     setBackground(ui.question, WindowColour);
     // The name stays the question text itself, so a screen reader reads out every new question;
     // a fixed name would hide it.
-    ui.question->setAccessibleDescription(QStringLiteral("Question"));
+    ui.question->setAccessibleDescription(tr("Question"));
 
     // A rebuilt window shows "Horizontal mode" marked; the layout it applies must agree.
     m_session.bVertical = false;
@@ -103,12 +113,17 @@ void QuestionWindow::build(QuestionControls &ui, QWidget *page)
     connect(ui.endTest, &QPushButton::clicked, this, &QuestionWindow::endOfTestSequence);
     connect(ui.close, &QPushButton::clicked, this, &QuestionWindow::closeTest);
 
+    fitTexts(page);
     setQuestionView(false);
 }
 
 void QuestionWindow::setTitle(const QString &title)
 {
-    ui().title->setText(title);
+    QLabel *label = ui().title;
+    // Every title is fitted afresh, from the title's own font.
+    label->setFont(TitleFont());
+    label->setText(title);
+    fitText(label);
 }
 
 void QuestionWindow::setQuestionView(bool questionView)

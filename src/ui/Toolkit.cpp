@@ -1,7 +1,14 @@
 #include "ui/Toolkit.h"
 
+#include "ui/widgets/CommandButton.h"
+#include "ui/widgets/Frame.h"
+#include "ui/widgets/TabbedLabel.h"
+
 #include <QFontDatabase>
+#include <QRadioButton>
+#include <QStyle>
 #include <QWidget>
+#include <functional>
 
 namespace sumwright::toolkit {
 
@@ -66,24 +73,67 @@ QFont makeFont(Face face, qreal pointSize, bool bold, bool underline)
     return f;
 }
 
-void fitText(QLabel *label)
+namespace {
+
+bool labelFits(const QLabel *label, const QFont &font)
 {
-    const auto fits = [label](const QFont &f) {
-        const QFontMetrics metrics(f);
-        const QRect box = label->contentsRect();
-        const int flags = label->wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine;
-        const QRect needed
-                = metrics.boundingRect(box, flags | int(label->alignment()), label->text());
-        // Glyphs of heavy faces overhang their advance; keep a little room for them.
-        const int overhang = metrics.height() / 6;
-        return needed.width() + overhang <= box.width() && needed.height() <= box.height();
-    };
-    QFont f = label->font();
-    constexpr int Narrowest = 75;
-    for (int stretch = 100; stretch >= Narrowest && !fits(f); stretch -= 3)
-        f.setStretch(stretch - 3);
-    if (f != label->font())
-        label->setFont(f);
+    const QFontMetrics metrics(font);
+    const QRect box = label->contentsRect();
+    // Glyphs of heavy faces overhang their advance; keep a little room for them.
+    const int overhang = metrics.height() / 6;
+    if (const auto *tabbed = qobject_cast<const TabbedLabel *>(label))
+        return tabbed->textWidth(metrics) + overhang <= box.width()
+                && metrics.height() <= box.height();
+    const int flags = label->wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine;
+    const QRect needed = metrics.boundingRect(box, flags | int(label->alignment()), label->text());
+    return needed.width() + overhang <= box.width() && needed.height() <= box.height();
+}
+
+bool optionFits(const QRadioButton *option, const QFont &font)
+{
+    const QStyle *style = option->style();
+    const int indicator = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option)
+            + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, option);
+    const QSize text = QFontMetrics(font).size(Qt::TextShowMnemonic, option->text());
+    return indicator + text.width() + 4 <= option->width() && text.height() <= option->height();
+}
+
+std::function<bool(const QFont &)> fitsOf(QWidget *control)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(control))
+        return [label](const QFont &f) { return labelFits(label, f); };
+    if (const auto *button = qobject_cast<const CommandButton *>(control))
+        return [button](const QFont &f) { return button->captionFits(f); };
+    if (const auto *option = qobject_cast<const QRadioButton *>(control))
+        return [option](const QFont &f) { return optionFits(option, f); };
+    if (const auto *frame = qobject_cast<const Frame *>(control))
+        return [frame](const QFont &f) { return frame->captionFits(f); };
+    return {};
+}
+
+} // namespace
+
+void fitText(QWidget *control)
+{
+    const std::function<bool(const QFont &)> fits = fitsOf(control);
+    const QFont original = control->font();
+    if (!fits || fits(original))
+        return;
+    QFont f = original;
+    constexpr int Narrowest = 72;
+    for (int stretch = 100 - 3; stretch >= Narrowest && !fits(f); stretch -= 3)
+        f.setStretch(stretch);
+    // Past the narrowest stretch, a smaller size, down to three quarters of the first.
+    const qreal size = original.pointSizeF();
+    for (qreal smaller = size - 0.5; smaller >= size * 0.75 && !fits(f); smaller -= 0.5)
+        f.setPointSizeF(smaller);
+    control->setFont(f);
+}
+
+void fitTexts(QWidget *page)
+{
+    for (QWidget *control : page->findChildren<QWidget *>())
+        fitText(control);
 }
 
 void setBackground(QWidget *widget, const QColor &colour)

@@ -30,9 +30,14 @@ enum class Face { SansSerif, Arial, TimesNewRoman, Impact };
 // a fontconfig search for each font. Never for a window that shows what the user types.
 [[nodiscard]] QFont ownTextOnly(QFont font);
 
-// Narrows a label's font just enough for its text to fit its box, where a stand-in font runs
-// wider than the face the layout was drawn for. A text that fits is left alone.
-void fitText(QLabel *label);
+// Narrows a control's font, and past the narrowest that still reads well makes it smaller, just
+// enough for its text to fit its box: where a stand-in font runs wider than the face the layout
+// was drawn for, or a translation runs longer than the original. A text that fits is left alone.
+// Labels, option buttons, command buttons and frames; a control whose text changes later gets
+// its first font back before it is fitted again.
+void fitText(QWidget *control);
+// fitText for every control under a window's page.
+void fitTexts(QWidget *page);
 
 // Fills the widget with its own background colour.
 void setBackground(QWidget *widget, const QColor &colour);

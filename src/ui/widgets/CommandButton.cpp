@@ -20,6 +20,20 @@ void CommandButton::setPicture(artwork::Picture picture)
     update();
 }
 
+bool CommandButton::captionFits(const QFont &font) const
+{
+    const QFontMetrics metrics(font);
+    const QRect content = contentRect();
+    if (m_picture) {
+        const QSize text = metrics.size(Qt::TextShowMnemonic | Qt::TextSingleLine, this->text());
+        return text.width() <= content.width()
+                && m_picture->size().height() + metrics.height() <= content.height();
+    }
+    const QRect needed = metrics.boundingRect(
+            content, Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextWordWrap, text());
+    return content.contains(needed);
+}
+
 void CommandButton::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
@@ -37,7 +51,7 @@ void CommandButton::paintEvent(QPaintEvent * /*event*/)
     painter.drawLine(r.bottomLeft(), r.bottomRight());
     painter.drawLine(r.topRight(), r.bottomRight());
 
-    QRect content = r.adjusted(4, 4, -4, -4);
+    QRect content = contentRect();
     if (down)
         content.translate(1, 1);
     const QFontMetrics metrics(font());

@@ -14,11 +14,17 @@ class CommandButton : public QPushButton
 public:
     CommandButton(const QString &caption, const QColor &colour, QWidget *parent);
     void setPicture(artwork::Picture picture);
+    // Whether the caption shows whole in a font: on one line under a picture, or wrapped within
+    // the button where there is none.
+    [[nodiscard]] bool captionFits(const QFont &font) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The button's face inside its bevel.
+    [[nodiscard]] QRect contentRect() const { return rect().adjusted(4, 4, -4, -4); }
+
     QColor m_colour;
     std::optional<PictureCache> m_picture;
 };

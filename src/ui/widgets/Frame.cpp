@@ -6,6 +6,14 @@
 
 namespace sumwright {
 
+bool Frame::captionFits(const QFont &font) const
+{
+    // The caption is set in one average character from either corner.
+    const QFontMetrics metrics(font);
+    const int inset = metrics.averageCharWidth();
+    return inset + metrics.size(Qt::TextShowMnemonic, title()).width() + 4 + inset <= width();
+}
+
 void Frame::paintEvent(QPaintEvent *event)
 {
     // A child's repaint reaches here too (the frame shows through a line edit's corners):

@@ -12,6 +12,9 @@ class Frame : public QGroupBox
 public:
     using QGroupBox::QGroupBox;
 
+    // Whether the caption shows whole in the top edge in a font.
+    [[nodiscard]] bool captionFits(const QFont &font) const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 };

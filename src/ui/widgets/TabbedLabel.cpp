@@ -4,26 +4,51 @@
 
 namespace sumwright {
 
+QList<int> TabbedLabel::pieceStarts(const QFontMetrics &metrics, const QStringList &pieces) const
+{
+    // Eight average characters, the average taken over the lower-case letters as classic
+    // window systems define it; the font's own average is inflated by wide glyphs.
+    const int tabStop
+            = 8 * metrics.horizontalAdvance(QStringLiteral("abcdefghijklmnopqrstuvwxyz")) / 26;
+    QList<int> starts;
+    int x = 0;
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        if (i > 0)
+            x = (x / tabStop + 1) * tabStop;
+        starts << x;
+        x += metrics.horizontalAdvance(pieces[i]);
+    }
+    return starts;
+}
+
+int TabbedLabel::textWidth(const QFontMetrics &metrics) const
+{
+    const QStringList pieces = text().split(QLatin1Char('\t'));
+    const QList<int> starts = pieceStarts(metrics, pieces);
+    return starts.constLast() + metrics.horizontalAdvance(pieces.constLast());
+}
+
+QSize TabbedLabel::sizeHint() const
+{
+    const QMargins margins = contentsMargins();
+    return {textWidth(fontMetrics()) + margins.left() + margins.right(),
+            fontMetrics().height() + margins.top() + margins.bottom()};
+}
+
 void TabbedLabel::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
     const QFontMetrics metrics = fontMetrics();
-    // Eight average characters, the average taken over the lower-case letters as classic
-    // window systems define it; the font's own average is inflated by wide glyphs.
-    const int tabStop
-            = 8 * metrics.horizontalAdvance(QStringLiteral("abcdefghijklmnopqrstuvwxyz")) / 26;
     const QRect area = contentsRect();
-    int x = area.left();
     const QStringList pieces = text().split(QLatin1Char('\t'));
+    const QList<int> starts = pieceStarts(metrics, pieces);
     for (qsizetype i = 0; i < pieces.size(); ++i) {
-        if (i > 0)
-            x = area.left() + ((x - area.left()) / tabStop + 1) * tabStop;
+        const int x = area.left() + starts[i];
         painter.drawText(QRect(x, area.top(), area.right() - x + 1, area.height()),
                          int(alignment() & Qt::AlignVertical_Mask) | Qt::AlignLeft
                                  | Qt::TextSingleLine | Qt::TextDontClip,
                          pieces[i]);
-        x += metrics.horizontalAdvance(pieces[i]);
     }
 }
 

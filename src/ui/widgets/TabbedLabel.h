@@ -12,8 +12,18 @@ class TabbedLabel : public QLabel
 public:
     using QLabel::QLabel;
 
+    // How far the text reaches from the left edge, tabs expanded, in a font.
+    [[nodiscard]] int textWidth(const QFontMetrics &metrics) const;
+    // The room the text needs, which the fixed box may not give.
+    [[nodiscard]] QSize sizeHint() const override;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    // Where each tab-separated piece starts, from the left edge.
+    [[nodiscard]] QList<int> pieceStarts(const QFontMetrics &metrics,
+                                         const QStringList &pieces) const;
 };
 
 } // namespace sumwright
