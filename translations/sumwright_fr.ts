@@ -345,7 +345,7 @@ Les options propres à Qt, comme -platform ou -style, sont aussi acceptées.</tr
     <message>
         <source>Time Taken (in sec.)</source>
         <extracomment>Followed by the seconds the test took, in a column with the other numbers.</extracomment>
-        <translation>Temps mis (en secondes)</translation>
+        <translation>Temps mis (en s)</translation>
     </message>
 </context>
 </TS>

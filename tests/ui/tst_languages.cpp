@@ -1,0 +1,348 @@
+// Every window in every language the program speaks, and in a made-up one whose texts are all
+// about 40 % longer: each text fits its box, the windows keep their fixed sizes, access keys stay
+// unique, and (in the made-up language) no text shown escapes translation.
+
+#include "core/QuestionSelection.h"
+#include "core/TestSession.h"
+#include "support/Controls.h"
+#include "support/Input.h"
+#include "support/ModalDriver.h"
+#include "support/ProgramFixture.h"
+#include "support/PseudoTranslator.h"
+#include "ui/Language.h"
+#include "ui/MainWindow.h"
+#include "ui/QuestionWindow.h"
+#include "ui/ResultWindow.h"
+#include "ui/Tags.h"
+#include "ui/Toolkit.h"
+#include "ui/widgets/CommandButton.h"
+#include "ui/widgets/Frame.h"
+#include "ui/widgets/TabbedLabel.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QTest>
+#include <memory>
+
+using namespace sumwright;
+using namespace sumwright::testing;
+using toolkit::px;
+
+namespace {
+
+const QString Pseudo = QStringLiteral("pseudo");
+
+// What never changes with the language: the question and the typed answer, the count choices
+// (numbers) and the maker's web address.
+bool isLanguageFree(const QWidget *control)
+{
+    static const QStringList names = {"lblQuestion", "txtAnswer", "cbCountQ", "lblLink"};
+    return names.contains(control->objectName());
+}
+
+QString describe(const QWidget *control, const QString &text, const QString &why)
+{
+    return QStringLiteral("%1/%2 \"%3\": %4")
+            .arg(control->window()->objectName(), control->objectName(), text, why);
+}
+
+// The room a text needs against the room its control gives, measured as each control draws:
+// Qt's own labels and option buttons by Qt's text metrics and size hints, ours by the layout
+// their painting uses.
+QStringList clippedTexts(QWidget *window)
+{
+    QStringList clipped;
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        if (!control->isVisibleTo(window) || isLanguageFree(control))
+            continue;
+        const QFontMetrics metrics(control->font());
+        if (auto *tabbed = qobject_cast<TabbedLabel *>(control)) {
+            const QSize needed = tabbed->sizeHint();
+            if (needed.width() > tabbed->width() || needed.height() > tabbed->height())
+                clipped << describe(control, tabbed->text(),
+                                    QStringLiteral("needs %1 px, has %2")
+                                            .arg(needed.width())
+                                            .arg(tabbed->width()));
+        } else if (auto *label = qobject_cast<QLabel *>(control)) {
+            if (label->text().isEmpty())
+                continue;
+            const QRect box = label->contentsRect();
+            const int wrap = label->wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine;
+            const QRect needed
+                    = metrics.boundingRect(box, wrap | int(label->alignment()), label->text());
+            if (needed.width() > box.width() || needed.height() > box.height())
+                clipped << describe(control, label->text(),
+                                    QStringLiteral("needs %1 x %2 px, has %3 x %4")
+                                            .arg(needed.width())
+                                            .arg(needed.height())
+                                            .arg(box.width())
+                                            .arg(box.height()));
+        } else if (auto *option = qobject_cast<QRadioButton *>(control)) {
+            // The size hint's height holds a focus frame the fixed layout never had room for.
+            const QSize needed(option->sizeHint().width(), metrics.height());
+            if (needed.width() > option->width() || needed.height() > option->height())
+                clipped << describe(control, option->text(),
+                                    QStringLiteral("needs %1 px, has %2")
+                                            .arg(needed.width())
+                                            .arg(option->width()));
+        } else if (auto *button = qobject_cast<CommandButton *>(control)) {
+            if (!button->captionFits(button->font()))
+                clipped << describe(control, button->text(), QStringLiteral("caption cut"));
+        } else if (auto *frame = qobject_cast<Frame *>(control)) {
+            if (!frame->captionFits(frame->font()))
+                clipped << describe(control, frame->title(), QStringLiteral("caption cut"));
+        } else if (auto *bar = qobject_cast<QMenuBar *>(control)) {
+            // A menu that does not fit the bar moves behind an extension button.
+            for (QAction *menu : bar->actions()) {
+                const QRect at = bar->actionGeometry(menu);
+                if (at.isEmpty() || !bar->rect().contains(at))
+                    clipped << describe(control, menu->text(), QStringLiteral("off the menu bar"));
+            }
+        }
+    }
+    // The caption shares the title bar with the icon and the close button; a window manager
+    // cuts what runs past them.
+    const int captionRoom = window->width() - 100;
+    if (QFontMetrics(QApplication::font()).horizontalAdvance(window->windowTitle()) > captionRoom)
+        clipped << describe(window, window->windowTitle(), QStringLiteral("caption too long"));
+    return clipped;
+}
+
+// Each menu of the window, the menu bar's top level included.
+QList<QList<QAction *>> menus(QWidget *window)
+{
+    QList<QList<QAction *>> all;
+    if (auto *bar = window->findChild<QMenuBar *>()) {
+        all << bar->actions();
+        for (QMenu *menu : bar->findChildren<QMenu *>())
+            all << menu->actions();
+    }
+    return all;
+}
+
+// Access keys that two controls shown together, or two items of one menu, share: Qt then
+// treats the key as ambiguous and neither reacts. The menu bar's keys count in the window too.
+QStringList sharedAccessKeys(QWidget *window)
+{
+    QStringList shared;
+    const auto collect = [&shared](const QList<QPair<QString, QKeySequence>> &owners) {
+        QHash<QKeySequence, QString> seen;
+        for (const auto &[name, key] : owners) {
+            if (key.isEmpty())
+                continue;
+            if (seen.contains(key))
+                shared << QStringLiteral("%1 and %2 share %3")
+                                  .arg(seen[key], name, key.toString(QKeySequence::NativeText));
+            seen.insert(key, name);
+        }
+    };
+    QList<QPair<QString, QKeySequence>> shown;
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        if (button->isVisibleTo(window))
+            shown.append({button->text(), button->shortcut()});
+    }
+    const QList<QList<QAction *>> all = menus(window);
+    for (qsizetype m = 0; m < all.size(); ++m) {
+        QList<QPair<QString, QKeySequence>> items;
+        for (QAction *action : all[m])
+            items.append({action->text(), QKeySequence::mnemonic(action->text())});
+        collect(items);
+        if (m == 0)
+            shown += items;
+    }
+    collect(shown);
+    return shared;
+}
+
+// Every text a window shows or names, with where it comes from.
+QList<QPair<QString, QString>> shownTexts(QWidget *window)
+{
+    QList<QPair<QString, QString>> texts {{window->objectName(), window->windowTitle()}};
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        if (!control->isVisibleTo(window))
+            continue;
+        const QString name = window->objectName() + u'/' + control->objectName();
+        // What a screen reader says of a control is the program's own even where the control
+        // shows the user's text.
+        if (!isLanguageFree(control)) {
+            if (auto *label = qobject_cast<QLabel *>(control))
+                texts.append({name, label->text()});
+            else if (auto *button = qobject_cast<QAbstractButton *>(control))
+                texts.append({name, button->text()});
+            else if (auto *box = qobject_cast<QGroupBox *>(control))
+                texts.append({name, box->title()});
+        }
+        if (!control->accessibleName().isEmpty())
+            texts.append({name + QStringLiteral(" (accessible name)"), control->accessibleName()});
+        if (!control->accessibleDescription().isEmpty())
+            texts.append({name + QStringLiteral(" (accessible description)"),
+                          control->accessibleDescription()});
+    }
+    for (const QList<QAction *> &menu : menus(window)) {
+        for (QAction *action : menu) {
+            if (!action->isSeparator())
+                texts.append({window->objectName() + u'/' + action->objectName(), action->text()});
+        }
+    }
+    return texts;
+}
+
+} // namespace
+
+class LanguagesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void shouldFitEveryWindowInEveryLanguage_data();
+    void shouldFitEveryWindowInEveryLanguage();
+    void shouldCarryEveryTestTitlesTagInEveryLanguage_data();
+    void shouldCarryEveryTestTitlesTagInEveryLanguage();
+
+private:
+    // Checks one window as it is shown now: texts fit, fixed size, access keys, translation.
+    void checkWindow(QWidget *window, QSize clientSize, QWidget *client = nullptr);
+
+    QString m_language;
+    QStringList m_failures;
+};
+
+void LanguagesTest::checkWindow(QWidget *window, QSize clientSize, QWidget *client)
+{
+    const QString where = window->objectName();
+    // Painted once, as the screen would: a text that breaks painting shows here.
+    const QPixmap picture = window->grab();
+    QVERIFY(!picture.isNull());
+
+    const QStringList clipped = clippedTexts(window);
+    if (!clipped.isEmpty()) {
+        const QString file = QDir::current().filePath(
+                QStringLiteral("fit-%1-%2.png")
+                        .arg(m_language.isEmpty() ? "en" : m_language, where));
+        picture.save(file);
+        m_failures << clipped << QStringLiteral("(picture: %1)").arg(file);
+    }
+    const QSize size = (client ? client : window)->size();
+    if (size != clientSize)
+        m_failures << QStringLiteral("%1 is %2 x %3, not %4 x %5")
+                              .arg(where)
+                              .arg(size.width())
+                              .arg(size.height())
+                              .arg(clientSize.width())
+                              .arg(clientSize.height());
+    m_failures << sharedAccessKeys(window);
+    if (m_language == Pseudo) {
+        for (const auto &[name, text] : shownTexts(window)) {
+            if (!text.isEmpty() && !PseudoTranslator::isPseudo(text))
+                m_failures << QStringLiteral("%1 \"%2\" is not translated").arg(name, text);
+        }
+    }
+}
+
+void LanguagesTest::shouldFitEveryWindowInEveryLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << QString();
+    for (const QString &language : Language::available())
+        QTest::newRow(qPrintable(language)) << language;
+    QTest::newRow("pseudo-language, 40 % longer") << Pseudo;
+}
+
+void LanguagesTest::shouldFitEveryWindowInEveryLanguage()
+{
+    QFETCH(QString, language);
+    QVERIFY2(language == Pseudo || language.isEmpty() || Language::available().contains(language),
+             "no such translation");
+    m_language = language;
+    m_failures.clear();
+
+    // The language is in place before any window is made, as at start-up.
+    std::unique_ptr<Language> real;
+    std::unique_ptr<PseudoTranslator> pseudo;
+    if (language == Pseudo) {
+        pseudo = std::make_unique<PseudoTranslator>();
+        QVERIFY(QCoreApplication::installTranslator(pseudo.get()));
+    } else if (!language.isEmpty()) {
+        real = std::make_unique<Language>(QLocale(language));
+        QCOMPARE(real->name(), language);
+    }
+
+    ProgramFixture fx;
+    fx.setUp();
+    MainWindow &main = fx.main();
+    checkWindow(&main, {px(9795), px(5265)}, main.centralWidget());
+
+    // The longest test titles are the longest kind with the longest level: try them all.
+    whileModal([&] { input::click(&main, QStringLiteral("cmdSeries(2)")); },
+               [&](QWidget *window) {
+                   QuestionWindow &input = fx.input();
+                   QCOMPARE(window, &input);
+                   for (int level = 0; level < LevelCount; ++level) {
+                       for (int kind = 0; kind < ArithmeticKindCount + SeriesKindCount; ++kind) {
+                           const bool series = kind >= ArithmeticKindCount;
+                           input.setTitle(Tags::kind(series ? SeriesType : ArithmeticType,
+                                                     series ? kind - ArithmeticKindCount : kind)
+                                          + Tags::level(level));
+                           m_failures << clippedTexts(window);
+                       }
+                   }
+                   checkWindow(window, {px(7455), px(5325)});
+                   input::click(window, QStringLiteral("cmdStart"));
+                   checkWindow(window, {px(7455), px(5325)});
+                   input::click(window, QStringLiteral("cmdEndTest"));
+               });
+
+    // The widest result: three- and four-digit numbers in every line.
+    ResultWindow &result = fx.result();
+    result.ShowResult(TestOutcome {3600.0 / SecondsPerDay, 200, 200});
+    checkWindow(&result, {px(5280), px(3255)});
+    result.hide();
+
+    for (const char *about : {"mAboutProduct", "mAboutProgrammer"}) {
+        whileModal([&] { trigger(&main, QLatin1String(about)); },
+                   [&](QWidget *window) {
+                       const bool product = window->objectName() == "frmAboutProduct";
+                       checkWindow(window,
+                                   product ? QSize(px(7065), px(3075)) : QSize(px(6705), px(3030)));
+                       window->hide();
+                   });
+    }
+    fx.tearDown();
+    m_failures.removeDuplicates();
+    QVERIFY2(m_failures.isEmpty(), qPrintable(m_failures.join(u'\n')));
+}
+
+void LanguagesTest::shouldCarryEveryTestTitlesTagInEveryLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &language : Language::available())
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void LanguagesTest::shouldCarryEveryTestTitlesTagInEveryLanguage()
+{
+    // The tags are core's texts, looked up at run time; a translation made from texts that
+    // have drifted from core's would find nothing and show English.
+    QFETCH(QString, language);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/i18n/sumwright_") + language));
+    QStringList missing;
+    const auto check = [&](std::string_view tag) {
+        if (translator.translate("Tags", std::string(tag).c_str()).isEmpty())
+            missing << QString::fromStdString(std::string(tag));
+    };
+    for (int level = 0; level < LevelCount; ++level)
+        check(levelTag(level));
+    for (int kind = 0; kind < ArithmeticKindCount; ++kind)
+        check(kindTag(ArithmeticType, kind));
+    for (int kind = 0; kind < SeriesKindCount; ++kind)
+        check(kindTag(SeriesType, kind));
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
+}
+
+QTEST_MAIN(LanguagesTest)
+#include "tst_languages.moc"
