@@ -202,6 +202,8 @@ private slots:
     void shouldFitEveryWindowInEveryLanguage();
     void shouldCarryEveryTestTitlesTagInEveryLanguage_data();
     void shouldCarryEveryTestTitlesTagInEveryLanguage();
+    void shouldShowTheOriginalTextsUnderEnglishAndC_data();
+    void shouldShowTheOriginalTextsUnderEnglishAndC();
 
 private:
     // Checks one window as it is shown now: texts fit, fixed size, access keys, translation.
@@ -342,6 +344,68 @@ void LanguagesTest::shouldCarryEveryTestTitlesTagInEveryLanguage()
     for (int kind = 0; kind < SeriesKindCount; ++kind)
         check(kindTag(SeriesType, kind));
     QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
+}
+
+namespace {
+
+// Every text of every window, each window shown as a user first meets it.
+QStringList everyText()
+{
+    QStringList texts;
+    ProgramFixture fx;
+    fx.setUp();
+    const auto add = [&texts](QWidget *window) {
+        for (const auto &[name, text] : shownTexts(window))
+            texts << name + u'=' + text;
+    };
+    add(&fx.main());
+    whileModal([&] { input::click(&fx.main(), QStringLiteral("cmdMath(0)")); },
+               [&](QWidget *window) {
+                   add(window);
+                   window->hide();
+               });
+    fx.reactivateMain();
+    whileModal([&] { input::click(&fx.main(), QStringLiteral("cmdSeries(2)")); },
+               [&](QWidget *window) {
+                   input::click(window, QStringLiteral("cmdStart"));
+                   add(window);
+                   input::click(window, QStringLiteral("cmdEndTest"));
+               });
+    add(&fx.result());
+    fx.result().hide();
+    for (const char *about : {"mAboutProduct", "mAboutProgrammer"}) {
+        fx.reactivateMain();
+        whileModal([&] { trigger(&fx.main(), QLatin1String(about)); },
+                   [&](QWidget *window) {
+                       add(window);
+                       window->hide();
+                   });
+    }
+    fx.tearDown();
+    return texts;
+}
+
+} // namespace
+
+void LanguagesTest::shouldShowTheOriginalTextsUnderEnglishAndC_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::newRow("C") << QLocale::c();
+    QTest::newRow("en_US") << QLocale(QStringLiteral("en_US"));
+    QTest::newRow("en_GB") << QLocale(QStringLiteral("en_GB"));
+    QTest::newRow("Italian, which has no translation") << QLocale(QStringLiteral("it_IT"));
+}
+
+void LanguagesTest::shouldShowTheOriginalTextsUnderEnglishAndC()
+{
+    QFETCH(QLocale, locale);
+    const QStringList original = everyText();
+    QVERIFY(original.size() > 50);
+    const Language language(locale);
+    QVERIFY2(language.name().isEmpty(), qPrintable(language.name()));
+    QVERIFY(!language.hasToolkitTexts());
+    // Byte for byte, the blanks, tabs and misspellings of the originals included.
+    QCOMPARE(everyText(), original);
 }
 
 QTEST_MAIN(LanguagesTest)
