@@ -4,6 +4,7 @@
 #include "QuitOnFirstPaint.h"
 #include "core/DateTime.h"
 #include "core/Random.h"
+#include "ui/Language.h"
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
 
@@ -12,6 +13,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    const sumwright::Language language(sumwright::Language::systemLocale());
     sumwright::Program::setUpApplication();
     const sumwright::SystemClock clock;
     sumwright::Program program(sumwright::processSequence(), clock);
