@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <string_view>
-#include <vector>
 
 namespace sumwright {
 
