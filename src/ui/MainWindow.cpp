@@ -90,6 +90,14 @@ QString translated(const char *text)
     return QCoreApplication::translate("sumwright::MainWindow", text);
 }
 
+// The layout was drawn for the English originals, which fit their boxes as they are; only a
+// translation is measured and fitted, so the start-up in English measures nothing.
+void fitIfTranslated(QWidget *control, const QString &shown, const char *original)
+{
+    if (shown != QLatin1String(original))
+        fitText(control);
+}
+
 QAction *addItem(QMenu *menu, const char *caption, const char *name)
 {
     QAction *action = menu->addAction(translated(caption));
@@ -135,9 +143,10 @@ void MainWindow::buildControls(QWidget *client)
     auto *levelGroup = new QButtonGroup(this);
     for (int i = 0; i < LevelCount; ++i) {
         const LevelOption &option = LevelOptions[i];
-        auto *button
-                = make<QRadioButton>(client, indexed("Options", i), translated(option.caption));
+        const QString caption = translated(option.caption);
+        auto *button = make<QRadioButton>(client, indexed("Options", i), caption);
         button->setGeometry(twips(option.left, 240, 5055, 375));
+        fitIfTranslated(button, caption, option.caption);
         levelGroup->addButton(button, i);
         m_options[static_cast<std::size_t>(i)] = button;
         connect(button, &QRadioButton::toggled, this, [this, i](bool checked) {
@@ -156,33 +165,35 @@ void MainWindow::buildControls(QWidget *client)
             [this](const QString &text) { emit countTextChanged(text.toStdString()); });
 
     const QFont buttonFont = ownTextOnly(makeFont(Face::Arial, 14.25));
-    const auto addButton = [&](const QString &name, const QString &caption, const QColor &colour,
+    const auto addButton = [&](const QString &name, const char *original, const QColor &colour,
                                const QRect &geometry) {
+        const QString caption = translated(original);
         auto *button = make<CommandButton>(client, name, caption, colour);
         button->setFont(buttonFont);
         button->setGeometry(geometry);
+        fitIfTranslated(button, caption, original);
         return button;
     };
     for (int i = 0; i < ArithmeticKindCount; ++i) {
-        auto *button = addButton(indexed("cmdMath", i), translated(ArithmeticButtons[i].caption),
+        auto *button = addButton(indexed("cmdMath", i), ArithmeticButtons[i].caption,
                                  ArithmeticColour, ArithmeticButtons[i].geometry);
         button->setPicture(ArithmeticPictures[i]);
         connect(button, &QPushButton::clicked, this,
                 [this, i] { emit kindChosen(ArithmeticType, static_cast<std::int16_t>(i)); });
     }
     for (int i = 0; i < SeriesKindCount; ++i) {
-        auto *button = addButton(indexed("cmdSeries", i), translated(SeriesButtons[i].caption),
-                                 SeriesColour, SeriesButtons[i].geometry);
+        auto *button = addButton(indexed("cmdSeries", i), SeriesButtons[i].caption, SeriesColour,
+                                 SeriesButtons[i].geometry);
         connect(button, &QPushButton::clicked, this,
                 [this, i] { emit kindChosen(SeriesType, static_cast<std::int16_t>(i)); });
     }
-    auto *visit = addButton(QStringLiteral("cmdVisitWebsite"), tr("&Visit Website"), LeaveColour,
-                            twips(6480, 1680, 3015, 1095));
+    auto *visit = addButton(QStringLiteral("cmdVisitWebsite"), QT_TR_NOOP("&Visit Website"),
+                            LeaveColour, twips(6480, 1680, 3015, 1095));
     visit->setPicture(artwork::Picture::VisitWebsite);
     connect(visit, &QPushButton::clicked, this, &MainWindow::websiteRequested);
     //: The button that leaves the program. Its access key belongs to the menu bar's "&Exit":
     //: give both the same translation.
-    auto *exit = addButton(QStringLiteral("cmdExit"), tr("&Exit"), LeaveColour,
+    auto *exit = addButton(QStringLiteral("cmdExit"), QT_TR_NOOP("&Exit"), LeaveColour,
                            twips(6480, 2880, 3015, 1095));
     exit->setPicture(artwork::Picture::Exit);
     // "&Exit" on the menu bar claims Alt+E as well. Two owners would make Qt treat the key as
@@ -192,7 +203,8 @@ void MainWindow::buildControls(QWidget *client)
     connect(exit, &QPushButton::clicked, this, &MainWindow::leaveRequested);
 
     //: Before the box that picks how many questions a test has.
-    auto *label = make<QLabel>(client, QStringLiteral("Label1"), tr("Number of Questions:"));
+    const char *labelText = QT_TR_NOOP("Number of Questions:");
+    auto *label = make<QLabel>(client, QStringLiteral("Label1"), translated(labelText));
     label->setGeometry(twips(480, 960, 3255, 375));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Screen readers announce the count box with this label; the caption has no access key,
@@ -201,7 +213,7 @@ void MainWindow::buildControls(QWidget *client)
 
     make<Rule>(client, QStringLiteral("Line1"), Qt::black, 2)->place(240, 9600, 840);
     make<Rule>(client, QStringLiteral("Line2"), Qt::black, 2)->place(240, 9600, 1560);
-    fitTexts(client);
+    fitIfTranslated(label, label->text(), labelText);
 }
 
 void MainWindow::buildMenus()
