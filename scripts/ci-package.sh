@@ -20,15 +20,6 @@ fail() { printf 'FAIL: %s\n' "$*" >&2; exit 1; }
 
 step "Build dependencies"
 scripts/deps.sh build package
-# Xvfb and xwininfo let the installed program show a real X11 window that can be looked for.
-extra=()
-for p in xvfb xauth x11-utils; do
-    [[ $(dpkg-query -W -f='${db:Status-Abbrev}' "$p" 2>/dev/null) == ii* ]] || extra+=("$p")
-done
-if [[ ${#extra[@]} -gt 0 ]]; then
-    "${sudo[@]}" apt-get update -qq
-    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${extra[@]}"
-fi
 
 step "Build and package in $build_dir"
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
@@ -65,9 +56,9 @@ appstreamcli validate-tree --no-net "$stage"
 
 step "Install the package with apt"
 if dpkg-query -W -f='${db:Status-Abbrev}' $package 2>/dev/null | grep -q '^ii'; then
-    "${sudo[@]}" apt-get remove -y -qq $package
+    "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=300 remove -y -qq $package
 fi
-"${sudo[@]}" apt-get install -y -qq "$deb"
+"${sudo[@]}" apt-get -o DPkg::Lock::Timeout=300 install -y -qq "$deb"
 [[ -x /usr/bin/$package ]] || fail "/usr/bin/$package is not installed"
 mapfile -t owned < <(dpkg -L $package)
 
@@ -115,7 +106,7 @@ wait $program 2>/dev/null || true
 echo "xcb: main window shown"
 
 step "Remove the package"
-"${sudo[@]}" apt-get remove -y -qq $package
+"${sudo[@]}" apt-get -o DPkg::Lock::Timeout=300 remove -y -qq $package
 left=()
 for path in "${owned[@]}"; do
     [[ $path == /. ]] && continue

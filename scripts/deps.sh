@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages this project needs, and only those that are missing.
-# Usage: scripts/deps.sh [build|test|run|headless|package|fuzz|trace]...   (build is always included)
+# Every Debian package any script of this project needs is installed here and nowhere else.
+# Usage: scripts/deps.sh [build|test|run|headless|package|fuzz|trace|debootstrap]...
+#        (build is always included)
 set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
@@ -8,9 +10,11 @@ build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-de
 test=(libgtest-dev libbenchmark-dev xauth xvfb)
 run=(qt6-qpa-plugins xdg-utils)
 headless=(xvfb x11vnc xauth)
-package=(dpkg-dev file desktop-file-utils appstream)
+# The package check also starts the installed program on Xvfb and looks for its window.
+package=(dpkg-dev file desktop-file-utils appstream xvfb xauth x11-utils)
 fuzz=(clang libclang-rt-14-dev)
 trace=(strace)
+debootstrap=(debootstrap)
 
 wanted=("${build[@]}")
 for need in "$@"; do
@@ -22,6 +26,7 @@ for need in "$@"; do
         package) wanted+=("${package[@]}") ;;
         fuzz) wanted+=("${fuzz[@]}") ;;
         trace) wanted+=("${trace[@]}") ;;
+        debootstrap) wanted+=("${debootstrap[@]}") ;;
         *) echo "deps.sh: unknown need '$need'" >&2; exit 2 ;;
     esac
 done
@@ -37,5 +42,5 @@ echo "Installing: ${missing[*]}"
 sudo=()
 [[ $(id -u) -eq 0 ]] || sudo=(sudo)
 export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq
-"${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"
+"${sudo[@]}" apt-get -o DPkg::Lock::Timeout=300 update -qq
+"${sudo[@]}" apt-get -o DPkg::Lock::Timeout=300 install -y -qq --no-install-recommends "${missing[@]}"

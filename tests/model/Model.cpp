@@ -143,13 +143,16 @@ void Model::countKey(int key)
 void Model::click(const QString &window, const QString &widget)
 {
     if (window == QLatin1String("frmMain")) {
-        if (const int i = indexOf(widget, "Options"); i >= 0) {
-            if (i != m_state.level)
-                setLevel(i);
-        } else if (const int i = indexOf(widget, "cmdMath"); i >= 0) {
-            chooseKind(0, i);
-        } else if (const int i = indexOf(widget, "cmdSeries"); i >= 0) {
-            chooseKind(1, i);
+        const int option = indexOf(widget, "Options");
+        const int math = indexOf(widget, "cmdMath");
+        const int series = indexOf(widget, "cmdSeries");
+        if (option >= 0) {
+            if (option != m_state.level)
+                setLevel(option);
+        } else if (math >= 0) {
+            chooseKind(0, math);
+        } else if (series >= 0) {
+            chooseKind(1, series);
         } else if (widget == QLatin1String("cmdVisitWebsite")) {
             m_state.addresses << WebsiteUrl;
         } else if (widget == QLatin1String("cmdExit")) {

@@ -73,6 +73,16 @@ struct Delivery
         CountKey,
         Activate
     };
+    Delivery(What happened, QString toWindow, QString toWidget = {}, QString withText = {},
+             int withKey = 0)
+        : what(happened)
+        , window(std::move(toWindow))
+        , widget(std::move(toWidget))
+        , text(std::move(withText))
+        , key(withKey)
+    {
+    }
+
     What what = What::Nothing;
     QString window;
     QString widget;
