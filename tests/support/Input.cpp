@@ -21,7 +21,7 @@ QString textOf(int code, Qt::KeyboardModifiers modifiers)
 {
     if (modifiers & Qt::ControlModifier) {
         if (code >= Qt::Key_A && code <= Qt::Key_Z)
-            return QString(QChar(code - Qt::Key_A + 1));
+            return {QChar(code - Qt::Key_A + 1)};
         return {};
     }
     switch (code) {
@@ -45,7 +45,7 @@ QString textOf(int code, Qt::KeyboardModifiers modifiers)
         return (modifiers & Qt::ShiftModifier) ? QString(letter) : QString(letter.toLower());
     }
     if (code >= Qt::Key_0 && code <= Qt::Key_9)
-        return QString(QChar(code));
+        return {QChar(code)};
     return {};
 }
 
@@ -163,7 +163,7 @@ QString accessKey(char letter)
     QAbstractButton *button = buttonHeldDown();
     if (!button)
         return {};
-    const QString name = button->objectName();
+    QString name = button->objectName();
     QEventLoop loop;
     QObject::connect(button, &QAbstractButton::released, &loop, &QEventLoop::quit);
     QObject::connect(button, &QObject::destroyed, &loop, &QEventLoop::quit);
