@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages this project needs, and only those that are missing.
-# Usage: scripts/deps.sh [build|test|run|headless|package|fuzz|trace]...   (build is always included)
+# Usage: scripts/deps.sh [build|test|run|headless|package|fuzz|trace|bench]...   (build is always included)
 set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
@@ -11,6 +11,7 @@ headless=(xvfb x11vnc xauth)
 package=(dpkg-dev file desktop-file-utils appstream)
 fuzz=(clang libclang-rt-14-dev)
 trace=(strace)
+bench=(libbenchmark-dev libx11-dev libxdamage-dev libxtst-dev xvfb openbox)
 
 wanted=("${build[@]}")
 for need in "$@"; do
@@ -22,6 +23,7 @@ for need in "$@"; do
         package) wanted+=("${package[@]}") ;;
         fuzz) wanted+=("${fuzz[@]}") ;;
         trace) wanted+=("${trace[@]}") ;;
+        bench) wanted+=("${bench[@]}") ;;
         *) echo "deps.sh: unknown need '$need'" >&2; exit 2 ;;
     esac
 done
