@@ -1,0 +1,48 @@
+#pragma once
+
+#include "ui/Artwork.h"
+
+#include <array>
+#include <cstddef>
+#include <span>
+
+// The pictures as the build renders them from their SVG sources (pictures/*.svg) and compiles
+// them in: the program itself never parses or draws an SVG, so it neither loads Qt Svg nor pays
+// for rasterising paths before its first paint.
+namespace Artwork::rendered {
+
+// Device pixel ratios every picture is rendered for at its design size. Other ratios are scaled
+// from the nearest larger rendering.
+inline constexpr std::array<double, 7> Ratios {1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0};
+
+// Extra logical sizes for the pictures that serve as window icons: the sizes the X11 window
+// system is handed with every window created (title bars, task bars and window switchers pick
+// from them). A desktop's launcher takes the installed SVG.
+inline constexpr std::array<int, 6> IconExtents {16, 22, 24, 32, 48, 64};
+
+[[nodiscard]] constexpr bool isWindowIcon(Picture picture)
+{
+    return picture == Picture::ProgramIcon || picture == Picture::AboutProductIcon
+            || picture == Picture::AboutProgrammerIcon;
+}
+
+// One rendering: a PNG of width x height device pixels.
+struct Rendering
+{
+    int width;
+    int height;
+    const unsigned char *png;
+    std::size_t size;
+};
+
+struct RenderedPicture
+{
+    int designWidth; // the SVG's view box, in logical pixels
+    int designHeight;
+    std::span<const Rendering> renderings; // smallest first
+};
+
+// Defined in the generated source.
+[[nodiscard]] const RenderedPicture &rendered(Picture picture);
+
+} // namespace Artwork::rendered

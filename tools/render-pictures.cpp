@@ -1,0 +1,195 @@
+// Renders the SVG pictures with Qt Svg at build time.
+//
+//   render-pictures source OUT.cpp Name=file.svg ...
+//       writes a C++ source with every picture as PNGs at its design size for each device pixel
+//       ratio the program supports, and window icons also at the icon sizes; Name is the
+//       picture's name in Artwork::Picture.
+//   render-pictures png file.svg SIZE OUT.png
+//       writes one square PNG, for the icon theme.
+
+#include "ui/RenderedPictures.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSaveFile>
+#include <QSvgRenderer>
+#include <QTextStream>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <vector>
+
+using Artwork::Picture;
+
+namespace {
+
+const std::map<QString, Picture> PictureNames {
+        {QStringLiteral("ProgramIcon"), Picture::ProgramIcon},
+        {QStringLiteral("Addition"), Picture::Addition},
+        {QStringLiteral("Subtraction"), Picture::Subtraction},
+        {QStringLiteral("Multiplication"), Picture::Multiplication},
+        {QStringLiteral("Division"), Picture::Division},
+        {QStringLiteral("VisitWebsite"), Picture::VisitWebsite},
+        {QStringLiteral("Exit"), Picture::Exit},
+        {QStringLiteral("AboutProductIcon"), Picture::AboutProductIcon},
+        {QStringLiteral("AboutProgrammerIcon"), Picture::AboutProgrammerIcon},
+        {QStringLiteral("Banner"), Picture::Banner},
+        {QStringLiteral("Portrait"), Picture::Portrait},
+};
+
+int fail(const QString &message)
+{
+    std::fprintf(stderr, "render-pictures: %s\n", qPrintable(message));
+    return 1;
+}
+
+// Below this many device pixels a picture that has an element "small" (a bolder drawing of the
+// same picture on the same grid, kept in the SVG's defs) is rendered from that element.
+constexpr int SmallBelow = 28;
+
+// The picture fitted into the size with its aspect ratio kept, centred.
+QImage render(QSvgRenderer &svg, QSize physical)
+{
+    QImage image(physical, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    const QSizeF design = svg.viewBoxF().size();
+    const QSizeF fitted = design.scaled(QSizeF(physical), Qt::KeepAspectRatio);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRectF target(QPointF((physical.width() - fitted.width()) / 2,
+                                (physical.height() - fitted.height()) / 2),
+                        fitted);
+    const QString small = QStringLiteral("small");
+    if (std::max(physical.width(), physical.height()) < SmallBelow && svg.elementExists(small))
+        svg.render(&painter, small, target);
+    else
+        svg.render(&painter, target);
+    return image;
+}
+
+QByteArray png(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG", 0); // smallest file; decoding speed does not depend on it
+    return bytes;
+}
+
+// The device-pixel sizes a picture is needed in, smallest first.
+std::vector<QSize> sizesFor(Picture picture, QSize design)
+{
+    std::vector<QSize> logical {design};
+    if (Artwork::rendered::isWindowIcon(picture)) {
+        for (const int extent : Artwork::rendered::IconExtents)
+            logical.push_back(design.scaled(extent, extent, Qt::KeepAspectRatio));
+    }
+    std::vector<QSize> sizes;
+    for (const QSize &size : logical) {
+        for (const double ratio : Artwork::rendered::Ratios)
+            sizes.push_back((QSizeF(size) * ratio).toSize());
+    }
+    std::sort(sizes.begin(), sizes.end(), [](QSize a, QSize b) {
+        return std::pair(a.width(), a.height()) < std::pair(b.width(), b.height());
+    });
+    sizes.erase(std::unique(sizes.begin(), sizes.end()), sizes.end());
+    return sizes;
+}
+
+int writeSource(const QString &output, const QStringList &pictures)
+{
+    QString text;
+    QTextStream out(&text);
+    out << "// Generated at build time by tools/render-pictures.cpp from pictures/*.svg.\n"
+           "#include \"ui/RenderedPictures.h\"\n\n"
+           "namespace Artwork::rendered {\n\nnamespace {\n\n";
+    QStringList cases;
+    std::size_t total = 0;
+    for (const QString &argument : pictures) {
+        const QString name = argument.section(QLatin1Char('='), 0, 0);
+        const QString file = argument.section(QLatin1Char('='), 1);
+        const auto found = PictureNames.find(name);
+        if (found == PictureNames.end())
+            return fail(QStringLiteral("no picture is called %1").arg(name));
+        QSvgRenderer svg(file);
+        if (!svg.isValid())
+            return fail(QStringLiteral("%1 is not a valid SVG").arg(file));
+        const QSize design = svg.viewBoxF().size().toSize();
+        if (design.isEmpty())
+            return fail(QStringLiteral("%1 has no view box").arg(file));
+        QStringList entries;
+        for (const QSize &size : sizesFor(found->second, design)) {
+            const QByteArray bytes = png(render(svg, size));
+            total += static_cast<std::size_t>(bytes.size());
+            const QString array
+                    = QStringLiteral("%1_%2x%3").arg(name).arg(size.width()).arg(size.height());
+            out << "const unsigned char " << array << "[] = {";
+            for (qsizetype i = 0; i < bytes.size(); ++i)
+                out << (i % 24 == 0 ? "\n    " : "") << int(static_cast<unsigned char>(bytes[i]))
+                    << ',';
+            out << "\n};\n";
+            entries << QStringLiteral("    {%1, %2, %3, sizeof %3},\n")
+                               .arg(size.width())
+                               .arg(size.height())
+                               .arg(array);
+        }
+        out << "const Rendering " << name << "Renderings[] = {\n"
+            << entries.join(QString()) << "};\n"
+            << "const RenderedPicture " << name << " {" << design.width() << ", " << design.height()
+            << ", " << name << "Renderings};\n\n";
+        cases << QStringLiteral("    case Picture::%1:\n        return %1;\n").arg(name);
+    }
+    if (cases.size() != static_cast<qsizetype>(PictureNames.size()))
+        return fail(QStringLiteral("every picture needs its SVG"));
+    // Every picture has a case, so the switch ends in one of them.
+    out << "} // namespace\n\nconst RenderedPicture &rendered(Picture picture)\n{\n"
+           "    switch (picture) {\n"
+        << cases.join(QString()) << "    }\n    return ProgramIcon;\n}\n\n"
+        << "} // namespace Artwork::rendered\n";
+    out.flush();
+
+    QSaveFile file(output);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit())
+        return fail(QStringLiteral("cannot write %1").arg(output));
+    std::printf("render-pictures: %lld pictures, %zu bytes of PNG\n",
+                static_cast<long long>(cases.size()), total);
+    return 0;
+}
+
+int writePng(const QString &file, const QString &sizeText, const QString &output)
+{
+    bool ok = false;
+    const int size = sizeText.toInt(&ok);
+    QSvgRenderer svg(file);
+    if (!ok || size <= 0)
+        return fail(QStringLiteral("%1 is no size").arg(sizeText));
+    if (!svg.isValid())
+        return fail(QStringLiteral("%1 is not a valid SVG").arg(file));
+    if (!render(svg, {size, size}).save(output, "PNG"))
+        return fail(QStringLiteral("cannot write %1").arg(output));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Nothing is shown; the offscreen platform needs no display at build time.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = QGuiApplication::arguments();
+    if (args.size() >= 4 && args.at(1) == QLatin1String("source"))
+        return writeSource(args.at(2), args.mid(3));
+    if (args.size() == 5 && args.at(1) == QLatin1String("png"))
+        return writePng(args.at(2), args.at(3), args.at(4));
+    std::fprintf(stderr,
+                 "usage: %s source OUT.cpp Name=file.svg...\n"
+                 "       %s png file.svg SIZE OUT.png\n",
+                 argv[0], argv[0]);
+    return 2;
+}
