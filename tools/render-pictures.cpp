@@ -1,8 +1,8 @@
 // Renders the SVG pictures with Qt Svg at build time.
 //
 //   render-pictures source OUT.cpp Name=file.svg ...
-//       writes a C++ source with every picture as PNGs at its design size for each device pixel
-//       ratio the program supports, and window icons also at the icon sizes; Name is the
+//       writes a C++ source with every picture rendered at its design size for each device
+//       pixel ratio the program supports, and window icons also at the icon sizes; Name is the
 //       picture's name in Artwork::Picture.
 //   render-pictures png file.svg SIZE OUT.png
 //       writes one square PNG, for the icon theme.
@@ -109,7 +109,8 @@ int writeSource(const QString &output, const QStringList &pictures)
            "#include \"ui/RenderedPictures.h\"\n\n"
            "namespace Artwork::rendered {\n\nnamespace {\n\n";
     QStringList cases;
-    std::size_t total = 0;
+    std::size_t totalRaw = 0;
+    std::size_t totalPng = 0;
     for (const QString &argument : pictures) {
         const QString name = argument.section(QLatin1Char('='), 0, 0);
         const QString file = argument.section(QLatin1Char('='), 1);
@@ -124,19 +125,25 @@ int writeSource(const QString &output, const QStringList &pictures)
             return fail(QStringLiteral("%1 has no view box").arg(file));
         QStringList entries;
         for (const QSize &size : sizesFor(found->second, design)) {
-            const QByteArray bytes = png(render(svg, size));
-            total += static_cast<std::size_t>(bytes.size());
+            const QImage image = render(svg, size);
+            const bool raw = static_cast<std::size_t>(image.sizeInBytes())
+                    <= Artwork::rendered::LargestUncompressed;
+            const QByteArray bytes = raw
+                    ? QByteArray(reinterpret_cast<const char *>(image.constBits()),
+                                 image.sizeInBytes())
+                    : png(image);
+            (raw ? totalRaw : totalPng) += static_cast<std::size_t>(bytes.size());
             const QString array
                     = QStringLiteral("%1_%2x%3").arg(name).arg(size.width()).arg(size.height());
-            out << "const unsigned char " << array << "[] = {";
+            out << "alignas(4) const unsigned char " << array << "[] = {";
             for (qsizetype i = 0; i < bytes.size(); ++i)
                 out << (i % 24 == 0 ? "\n    " : "") << int(static_cast<unsigned char>(bytes[i]))
                     << ',';
             out << "\n};\n";
-            entries << QStringLiteral("    {%1, %2, %3, sizeof %3},\n")
+            entries << QStringLiteral("    {%1, %2, %3, sizeof %3, %4},\n")
                                .arg(size.width())
                                .arg(size.height())
-                               .arg(array);
+                               .arg(array, raw ? QStringLiteral("false") : QStringLiteral("true"));
         }
         out << "const Rendering " << name << "Renderings[] = {\n"
             << entries.join(QString()) << "};\n"
@@ -156,8 +163,8 @@ int writeSource(const QString &output, const QStringList &pictures)
     QSaveFile file(output);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit())
         return fail(QStringLiteral("cannot write %1").arg(output));
-    std::printf("render-pictures: %lld pictures, %zu bytes of PNG\n",
-                static_cast<long long>(cases.size()), total);
+    std::printf("render-pictures: %lld pictures, %zu bytes of pixels and %zu of PNG\n",
+                static_cast<long long>(cases.size()), totalRaw, totalPng);
     return 0;
 }
 

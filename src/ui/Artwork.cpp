@@ -31,9 +31,13 @@ const Rendering &closestRendering(Picture picture, QSize size)
     return renderings.back();
 }
 
+// Raw pixels are shown straight from the program's read-only data, never copied or written.
 QImage decode(const Rendering &rendering)
 {
-    return QImage::fromData(rendering.png, static_cast<int>(rendering.size), "PNG")
+    if (!rendering.png)
+        return {rendering.data, rendering.width, rendering.height, rendering.width * 4,
+                QImage::Format_ARGB32_Premultiplied};
+    return QImage::fromData(rendering.data, static_cast<int>(rendering.size), "PNG")
             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 

@@ -26,13 +26,20 @@ inline constexpr std::array<int, 6> IconExtents {16, 22, 24, 32, 48, 64};
             || picture == Picture::AboutProgrammerIcon;
 }
 
-// One rendering: a PNG of width x height device pixels.
+// Renderings up to this many bytes of pixels are compiled in as they are, premultiplied ARGB32
+// in the build machine's byte order, ready to be shown without decoding: every picture of the
+// main window and every window icon size up to 128 device pixels. Larger ones (the About
+// window's banner and portrait, and renderings for high ratios) are compiled in as PNG.
+inline constexpr std::size_t LargestUncompressed = 128 * 128 * 4;
+
+// One rendering of width x height device pixels.
 struct Rendering
 {
     int width;
     int height;
-    const unsigned char *png;
+    const unsigned char *data;
     std::size_t size;
+    bool png; // else raw pixels, 4-byte aligned
 };
 
 struct RenderedPicture
