@@ -21,6 +21,7 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <tuple>
 #include <vector>
 
 using Artwork::Picture;
@@ -81,36 +82,66 @@ QByteArray png(const QImage &image)
     return bytes;
 }
 
-// The device-pixel sizes a picture is needed in, smallest first.
-std::vector<QSize> sizesFor(Picture picture, QSize design)
+struct Size
+{
+    QSize pixels;
+    double ratio; // the lowest device pixel ratio it is needed at
+};
+
+// The device-pixel sizes a picture is needed in.
+std::vector<Size> sizesFor(Picture picture, QSize design)
 {
     std::vector<QSize> logical {design};
     if (Artwork::rendered::isWindowIcon(picture)) {
         for (const int extent : Artwork::rendered::IconExtents)
             logical.push_back(design.scaled(extent, extent, Qt::KeepAspectRatio));
     }
-    std::vector<QSize> sizes;
-    for (const QSize &size : logical) {
-        for (const double ratio : Artwork::rendered::Ratios)
-            sizes.push_back((QSizeF(size) * ratio).toSize());
+    std::vector<Size> sizes;
+    for (const double ratio : Artwork::rendered::Ratios) {
+        for (const QSize &size : logical) {
+            const QSize pixels = (QSizeF(size) * ratio).toSize();
+            if (std::none_of(sizes.begin(), sizes.end(),
+                             [&](const Size &s) { return s.pixels == pixels; }))
+                sizes.push_back({pixels, ratio});
+        }
     }
-    std::sort(sizes.begin(), sizes.end(), [](QSize a, QSize b) {
-        return std::pair(a.width(), a.height()) < std::pair(b.width(), b.height());
-    });
-    sizes.erase(std::unique(sizes.begin(), sizes.end()), sizes.end());
     return sizes;
+}
+
+struct Made
+{
+    int picture; // position on the command line
+    QSize pixels;
+    double ratio;
+    bool raw;
+    QByteArray bytes;
+    std::size_t offset = 0;
+};
+
+void writeBytes(QTextStream &out, const char *declaration, std::vector<Made *> &made)
+{
+    out << declaration << " = {";
+    std::size_t offset = 0;
+    for (Made *m : made) {
+        m->offset = offset;
+        out << "\n    // " << m->pixels.width() << 'x' << m->pixels.height();
+        for (qsizetype i = 0; i < m->bytes.size(); ++i)
+            out << (i % 24 == 0 ? "\n    " : "") << int(static_cast<unsigned char>(m->bytes[i]))
+                << ',';
+        offset += static_cast<std::size_t>(m->bytes.size());
+    }
+    out << "\n    0};\n\n";
 }
 
 int writeSource(const QString &output, const QStringList &pictures)
 {
-    QString text;
-    QTextStream out(&text);
-    out << "// Generated at build time by tools/render-pictures.cpp from pictures/*.svg.\n"
-           "#include \"ui/RenderedPictures.h\"\n\n"
-           "namespace Artwork::rendered {\n\nnamespace {\n\n";
-    QStringList cases;
-    std::size_t totalRaw = 0;
-    std::size_t totalPng = 0;
+    struct Source
+    {
+        QString name;
+        QSize design;
+    };
+    std::vector<Source> sources;
+    std::vector<Made> made;
     for (const QString &argument : pictures) {
         const QString name = argument.section(QLatin1Char('='), 0, 0);
         const QString file = argument.section(QLatin1Char('='), 1);
@@ -123,36 +154,62 @@ int writeSource(const QString &output, const QStringList &pictures)
         const QSize design = svg.viewBoxF().size().toSize();
         if (design.isEmpty())
             return fail(QStringLiteral("%1 has no view box").arg(file));
-        QStringList entries;
-        for (const QSize &size : sizesFor(found->second, design)) {
-            const QImage image = render(svg, size);
+        sources.push_back({name, design});
+        for (const Size &size : sizesFor(found->second, design)) {
+            const QImage image = render(svg, size.pixels);
             const bool raw = static_cast<std::size_t>(image.sizeInBytes())
                     <= Artwork::rendered::LargestUncompressed;
-            const QByteArray bytes = raw
-                    ? QByteArray(reinterpret_cast<const char *>(image.constBits()),
-                                 image.sizeInBytes())
-                    : png(image);
-            (raw ? totalRaw : totalPng) += static_cast<std::size_t>(bytes.size());
-            const QString array
-                    = QStringLiteral("%1_%2x%3").arg(name).arg(size.width()).arg(size.height());
-            out << "alignas(4) const unsigned char " << array << "[] = {";
-            for (qsizetype i = 0; i < bytes.size(); ++i)
-                out << (i % 24 == 0 ? "\n    " : "") << int(static_cast<unsigned char>(bytes[i]))
-                    << ',';
-            out << "\n};\n";
-            entries << QStringLiteral("    {%1, %2, %3, sizeof %3, %4},\n")
-                               .arg(size.width())
-                               .arg(size.height())
-                               .arg(array, raw ? QStringLiteral("false") : QStringLiteral("true"));
+            made.push_back({static_cast<int>(sources.size()) - 1, size.pixels, size.ratio, raw,
+                            raw ? QByteArray(reinterpret_cast<const char *>(image.constBits()),
+                                             image.sizeInBytes())
+                                : png(image)});
         }
-        out << "const Rendering " << name << "Renderings[] = {\n"
-            << entries.join(QString()) << "};\n"
-            << "const RenderedPicture " << name << " {" << design.width() << ", " << design.height()
-            << ", " << name << "Renderings};\n\n";
+    }
+    if (sources.size() != PictureNames.size())
+        return fail(QStringLiteral("every picture needs its SVG"));
+
+    // Lowest ratio first: what a window at scale 1 shows lies together in a few pages of the
+    // program's data, instead of a page here and there among the renderings for other scales.
+    std::vector<Made *> raw, compressed;
+    for (Made &m : made)
+        (m.raw ? raw : compressed).push_back(&m);
+    const auto byRatio = [](const Made *a, const Made *b) {
+        return std::tuple(a->ratio, a->picture, a->pixels.width())
+                < std::tuple(b->ratio, b->picture, b->pixels.width());
+    };
+    std::stable_sort(raw.begin(), raw.end(), byRatio);
+    std::stable_sort(compressed.begin(), compressed.end(), byRatio);
+
+    QString text;
+    QTextStream out(&text);
+    out << "// Generated at build time by tools/render-pictures.cpp from pictures/*.svg.\n"
+           "#include \"ui/RenderedPictures.h\"\n\n"
+           "namespace Artwork::rendered {\n\nnamespace {\n\n";
+    writeBytes(out, "alignas(64) const unsigned char Pixels[]", raw);
+    writeBytes(out, "const unsigned char Compressed[]", compressed);
+
+    QStringList cases;
+    for (std::size_t i = 0; i < sources.size(); ++i) {
+        std::vector<const Made *> own;
+        for (const Made &m : made) {
+            if (m.picture == static_cast<int>(i))
+                own.push_back(&m);
+        }
+        std::sort(own.begin(), own.end(), [](const Made *a, const Made *b) {
+            return std::pair(a->pixels.width(), a->pixels.height())
+                    < std::pair(b->pixels.width(), b->pixels.height());
+        });
+        const QString &name = sources[i].name;
+        out << "const Rendering " << name << "Renderings[] = {\n";
+        for (const Made *m : own) {
+            out << "    {" << m->pixels.width() << ", " << m->pixels.height() << ", "
+                << (m->raw ? "Pixels + " : "Compressed + ") << m->offset << ", " << m->bytes.size()
+                << ", " << (m->raw ? "false" : "true") << "},\n";
+        }
+        out << "};\nconst RenderedPicture " << name << " {" << sources[i].design.width() << ", "
+            << sources[i].design.height() << ", " << name << "Renderings};\n\n";
         cases << QStringLiteral("    case Picture::%1:\n        return %1;\n").arg(name);
     }
-    if (cases.size() != static_cast<qsizetype>(PictureNames.size()))
-        return fail(QStringLiteral("every picture needs its SVG"));
     // Every picture has a case, so the switch ends in one of them.
     out << "} // namespace\n\nconst RenderedPicture &rendered(Picture picture)\n{\n"
            "    switch (picture) {\n"
@@ -163,8 +220,11 @@ int writeSource(const QString &output, const QStringList &pictures)
     QSaveFile file(output);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit())
         return fail(QStringLiteral("cannot write %1").arg(output));
-    std::printf("render-pictures: %lld pictures, %zu bytes of pixels and %zu of PNG\n",
-                static_cast<long long>(cases.size()), totalRaw, totalPng);
+    std::size_t rawBytes = 0, pngBytes = 0;
+    for (const Made &m : made)
+        (m.raw ? rawBytes : pngBytes) += static_cast<std::size_t>(m.bytes.size());
+    std::printf("render-pictures: %zu pictures, %zu bytes of pixels and %zu of PNG\n",
+                sources.size(), rawBytes, pngBytes);
     return 0;
 }
 
