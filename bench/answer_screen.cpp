@@ -303,5 +303,11 @@ int main(int argc, char *argv[])
     std::printf("  %-10s %8.0f %8.0f %8.0f %8d\n", "program", p.p50, p.p99, p.max, programMissed);
     std::printf("  p50  %.3f x floor (target <= 1.2): %s\n", ratio, verdict(ratio <= 1.2));
     std::printf("  p99  %.0f us (target < 1000): %s\n", p.p99, verdict(p.p99 < 1000));
-    return programMissed == 0 && floorMissed == 0 ? 0 : 1;
+    // An answer whose repaint never showed within a second means the harness lost its way
+    // (a window covered, a key gone elsewhere); a few in a thousand would be the machine.
+    const auto lost = [](int missed, std::size_t seen) {
+        return static_cast<std::size_t>(missed) * 100 > seen;
+    };
+    return lost(programMissed, programSamples.size()) || lost(floorMissed, floorSamples.size()) ? 1
+                                                                                                : 0;
 }
