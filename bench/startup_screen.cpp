@@ -192,6 +192,15 @@ int main(int argc, char *argv[])
     std::printf("  %-10s %10s %14s %10s %12s\n", "", "mapped", "first pixels", "drawn", "peak MiB");
     std::printf("  %-10s %10.1f %14.1f %10.1f %12.1f\n", "floor", fMapped, fFirst, fDrawn, fPeak);
     std::printf("  %-10s %10.1f %14.1f %10.1f %12.1f\n", "program", pMapped, pFirst, pDrawn, pPeak);
+    // Each round's program and floor ran seconds apart; the ratio within a round is untouched
+    // by load that comes and goes between rounds.
+    std::vector<double> mappedRatios, drawnRatios;
+    for (std::size_t i = 0; i < programRuns.size(); ++i) {
+        mappedRatios.push_back(programRuns[i].mappedMs / floorRuns[i].mappedMs);
+        drawnRatios.push_back(programRuns[i].drawnMs / floorRuns[i].drawnMs);
+    }
+    std::printf("  median of the rounds' own ratios: mapped %.3f x, drawn %.3f x\n",
+                median(mappedRatios), median(drawnRatios));
     std::printf("  mapped  %.3f x floor (target <= 1.05): %s\n", pMapped / fMapped,
                 verdict(pMapped / fMapped <= 1.05));
     std::printf("  drawn   %.3f x floor (target <= 1.10): %s\n", pDrawn / fDrawn,
