@@ -180,8 +180,8 @@ Frame ScreenWatch::grab(const XRectangle &rect) const
     const unsigned long first = XGetPixel(image, 0, 0) & 0xffffff;
     bool flat = true;
     for (int y = 0; y < image->height; ++y) {
-        const auto *line
-                = reinterpret_cast<const std::uint32_t *>(image->data + y * image->bytes_per_line);
+        const auto *line = reinterpret_cast<const std::uint32_t *>(
+                image->data + static_cast<std::ptrdiff_t>(y) * image->bytes_per_line);
         for (int x = 0; x < image->width; ++x) {
             const std::uint32_t pixel = image->bits_per_pixel == 32
                     ? line[x] & 0xffffff

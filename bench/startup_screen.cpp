@@ -134,6 +134,7 @@ template<typename Field>
 double medianOf(const std::vector<Run> &runs, Field field)
 {
     std::vector<double> values;
+    values.reserve(runs.size());
     for (const Run &run : runs)
         values.push_back(run.*field);
     return median(values);

@@ -35,7 +35,7 @@ const Rendering &closestRendering(Picture picture, QSize size)
 QImage decode(const Rendering &rendering)
 {
     if (!rendering.png)
-        return {rendering.data, rendering.width, rendering.height, rendering.width * 4,
+        return {rendering.data, rendering.width, rendering.height, qsizetype {rendering.width} * 4,
                 QImage::Format_ARGB32_Premultiplied};
     return QImage::fromData(rendering.data, static_cast<int>(rendering.size), "PNG")
             .convertToFormat(QImage::Format_ARGB32_Premultiplied);

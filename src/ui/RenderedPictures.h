@@ -30,7 +30,7 @@ inline constexpr std::array<int, 6> IconExtents {16, 22, 24, 32, 48, 64};
 // in the build machine's byte order, ready to be shown without decoding: every picture of the
 // main window and every window icon size up to 128 device pixels. Larger ones (the About
 // window's banner and portrait, and renderings for high ratios) are compiled in as PNG.
-inline constexpr std::size_t LargestUncompressed = 128 * 128 * 4;
+inline constexpr std::size_t LargestUncompressed = std::size_t {128} * 128 * 4;
 
 // One rendering of width x height device pixels.
 struct Rendering
