@@ -5,6 +5,7 @@
 // the same time and is typed into the same way; the two take turns in blocks of answers.
 //
 // Usage: answer_screen <answers> <label> <program> <floor>
+//        (ANSWER_FLOOR_PLAIN=1 in the environment: the floor without its group box)
 
 #include "ScreenWatch.h"
 
@@ -267,7 +268,11 @@ int main(int argc, char *argv[])
             if (overlap(wanted, *question) || overlap(wanted, mainRect))
                 continue;
             watch.reset();
-            floorPid = spawn({floorPath, std::to_string(corner.x), std::to_string(corner.y)});
+            std::vector<std::string> arguments {floorPath, std::to_string(corner.x),
+                                                std::to_string(corner.y)};
+            if (std::getenv("ANSWER_FLOOR_PLAIN"))
+                arguments.emplace_back("plain");
+            floorPid = spawn(arguments);
             floorRect = waitForWindow(watch);
             break;
         }
