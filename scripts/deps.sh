@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages this project needs, and only those that are missing.
 # Every Debian package any script of this project needs is installed here and nowhere else.
-# Usage: scripts/deps.sh [build|test|run|headless|package|fuzz|trace|debootstrap]...
+# Usage: scripts/deps.sh [build|test|run|headless|package|fuzz|trace|bench|debootstrap]...
 #        (build is always included)
 set -euo pipefail
 
-build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
        fonts-dejavu-core fonts-liberation2)
 test=(libgtest-dev libbenchmark-dev xauth xvfb)
 run=(qt6-qpa-plugins xdg-utils)
@@ -14,6 +14,7 @@ headless=(xvfb x11vnc xauth)
 package=(dpkg-dev file desktop-file-utils appstream xvfb xauth x11-utils)
 fuzz=(clang libclang-rt-14-dev)
 trace=(strace)
+bench=(libbenchmark-dev libx11-dev libxdamage-dev libxtst-dev xvfb openbox)
 debootstrap=(debootstrap)
 
 wanted=("${build[@]}")
@@ -26,6 +27,7 @@ for need in "$@"; do
         package) wanted+=("${package[@]}") ;;
         fuzz) wanted+=("${fuzz[@]}") ;;
         trace) wanted+=("${trace[@]}") ;;
+        bench) wanted+=("${bench[@]}") ;;
         debootstrap) wanted+=("${debootstrap[@]}") ;;
         *) echo "deps.sh: unknown need '$need'" >&2; exit 2 ;;
     esac
