@@ -263,9 +263,9 @@ int main(int argc, char *argv[])
         std::optional<XRectangle> floorRect;
         for (const Spot corner : {Spot {screenWidth - 520, 0}, Spot {0, screenHeight - 400},
                                   Spot {screenWidth - 520, screenHeight - 400}}) {
-            const XRectangle wanted {static_cast<short>(corner.x), static_cast<short>(corner.y),
-                                     520, 400};
-            if (overlap(wanted, *question) || overlap(wanted, mainRect))
+            const XRectangle spot {static_cast<short>(corner.x), static_cast<short>(corner.y), 520,
+                                   400};
+            if (overlap(spot, *question) || overlap(spot, mainRect))
                 continue;
             watch.reset();
             std::vector<std::string> arguments {floorPath, std::to_string(corner.x),
