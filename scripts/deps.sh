@@ -3,7 +3,7 @@
 # Usage: scripts/deps.sh [build|test|run|headless|package|fuzz|trace]...   (build is always included)
 set -euo pipefail
 
-build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb-xkb-dev
        fonts-dejavu-core fonts-liberation2)
 test=(libgtest-dev libbenchmark-dev xauth xvfb)
 run=(qt6-qpa-plugins xdg-utils)
