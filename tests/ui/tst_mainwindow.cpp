@@ -51,6 +51,8 @@ private slots:
     void buttonAndMenuItemLaunchTheSameTest();
     void exitPathsOpenTheRightAddress_data();
     void exitPathsOpenTheRightAddress();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
 
 private:
     Launch launch(const std::function<void()> &choose);
@@ -309,6 +311,40 @@ void TestMainWindow::exitPathsOpenTheRightAddress()
         QVERIFY(main.isVisible());
         QCOMPARE(main.Level(), 1);
     }
+}
+
+void TestMainWindow::enterPressesTheFocusedButton_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("key"); // Return, Enter (the keypad's) or Space
+    QTest::addColumn<QString>("title"); // of the test it opens; empty when it opens the web site
+    QTest::newRow("Return on Addition") << "cmdMath(0)" << "Return" << "Addition [Easy Mode]";
+    QTest::newRow("keypad Enter on Alphabet Series")
+            << "cmdSeries(1)" << "Enter" << "Alphabet Series [Easy Mode]";
+    QTest::newRow("Space on Division") << "cmdMath(3)" << "Space" << "Division [Easy Mode]";
+    QTest::newRow("Return on Visit Website") << "cmdVisitWebsite" << "Return" << "";
+}
+
+void TestMainWindow::enterPressesTheFocusedButton()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, key);
+    QFETCH(QString, title);
+    const Qt::Key k = key == QLatin1String("Return") ? Qt::Key_Return
+            : key == QLatin1String("Enter")          ? Qt::Key_Enter
+                                                     : Qt::Key_Space;
+    const Qt::KeyboardModifiers modifiers = k == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+    QWidget *target = control(&m_fx.main(), button);
+    QVERIFY(target);
+    target->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), target);
+    const auto press = [&] { QTest::keyClick(QApplication::focusWidget(), k, modifiers); };
+    if (title.isEmpty()) {
+        press();
+        QCOMPARE(m_fx.urls->opened, QList<QUrl> {QUrl(addresses::WebsiteUrl)});
+        return;
+    }
+    QCOMPARE(launch(press).title, title);
 }
 
 QTEST_MAIN(TestMainWindow)
