@@ -250,6 +250,11 @@ void CommandButton::paintEvent(QPaintEvent * /*event*/)
     }
 }
 
+bool OptionButton::hitButton(const QPoint &pos) const
+{
+    return rect().contains(pos);
+}
+
 void Frame::paintEvent(QPaintEvent *event)
 {
     // A child's repaint reaches here too (the frame shows through a line edit's corners):

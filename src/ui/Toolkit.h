@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRect>
 #include <QStringList>
 #include <optional>
@@ -110,6 +111,19 @@ private:
     bool m_pressedByEnter = true;
     std::optional<Artwork::Picture> m_picture;
     QPixmap m_pixmap;
+};
+
+// An option button that reacts anywhere in its box, not only on its mark and caption: the
+// layout gives each level a box far wider than its caption, and a click in the empty part of
+// the box selects the option. Where a later sibling overlaps the box, that sibling gets the click.
+class OptionButton : public QRadioButton
+{
+    Q_OBJECT
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    [[nodiscard]] bool hitButton(const QPoint &pos) const override;
 };
 
 // A frame as this program's layout knows it: an etched border with the caption set into its

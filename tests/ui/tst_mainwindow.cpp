@@ -53,6 +53,8 @@ private slots:
     void exitPathsOpenTheRightAddress();
     void enterPressesTheFocusedButton_data();
     void enterPressesTheFocusedButton();
+    void wholeOptionBoxSelects_data();
+    void wholeOptionBoxSelects();
 
 private:
     Launch launch(const std::function<void()> &choose);
@@ -345,6 +347,33 @@ void TestMainWindow::enterPressesTheFocusedButton()
         return;
     }
     QCOMPARE(launch(press).title, title);
+}
+
+void TestMainWindow::wholeOptionBoxSelects_data()
+{
+    // A click at a distance from an option's left edge, on its row, in main window coordinates.
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("level");
+    QTest::newRow("Hard, right of its caption") << "Options(2)" << 160 << 2;
+    QTest::newRow("Medium, right of its caption") << "Options(1)" << 160 << 1;
+    QTest::newRow("Easy, right of its caption") << "Options(0)" << 160 << 0;
+    // Hard's box lies over the right part of Medium's: there Hard takes the click.
+    QTest::newRow("Medium, where Hard covers it") << "Options(1)" << 250 << 2;
+}
+
+void TestMainWindow::wholeOptionBoxSelects()
+{
+    QFETCH(QString, option);
+    QFETCH(int, x);
+    QFETCH(int, level);
+    MainWindow &main = m_fx.main();
+    // Start away from the expected level, so that only the click can select it.
+    trigger(&main, level == 1 ? "mEasy" : "mMedium");
+    QWidget *box = control(&main, option);
+    QVERIFY(box);
+    clickAt(&main, box->mapTo(&main, QPoint(x, box->height() / 2)));
+    checkLevel(level);
 }
 
 QTEST_MAIN(TestMainWindow)
