@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-
 #include <xcb/xcb.h>
 // The generated XKB header names a structure field "explicit", which C++ reserves.
 #define explicit explicit_
@@ -43,5 +42,7 @@ int main(int argc, char *argv[])
     const sumwright::SystemClock clock;
     Forms forms(sumwright::ProcessSequence(), clock);
     forms.frmMain().show();
+    // Takes the keyboard even where no window manager hands it over.
+    forms.frmMain().activateWindow();
     return QApplication::exec();
 }

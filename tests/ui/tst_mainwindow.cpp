@@ -318,13 +318,20 @@ void TestMainWindow::exitPathsOpenTheRightAddress()
 void TestMainWindow::enterPressesTheFocusedButton_data()
 {
     QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("key"); // Return, Enter (the keypad's) or Space
+    QTest::addColumn<QString>("key");   // Return, Enter (the keypad's) or Space
     QTest::addColumn<QString>("title"); // of the test it opens; empty when it opens the web site
-    QTest::newRow("Return on Addition") << "cmdMath(0)" << "Return" << "Addition [Easy Mode]";
-    QTest::newRow("keypad Enter on Alphabet Series")
-            << "cmdSeries(1)" << "Enter" << "Alphabet Series [Easy Mode]";
-    QTest::newRow("Space on Division") << "cmdMath(3)" << "Space" << "Division [Easy Mode]";
-    QTest::newRow("Return on Visit Website") << "cmdVisitWebsite" << "Return" << "";
+    QTest::newRow("Return on Addition") << "cmdMath(0)"
+                                        << "Return"
+                                        << "Addition [Easy Mode]";
+    QTest::newRow("keypad Enter on Alphabet Series") << "cmdSeries(1)"
+                                                     << "Enter"
+                                                     << "Alphabet Series [Easy Mode]";
+    QTest::newRow("Space on Division") << "cmdMath(3)"
+                                       << "Space"
+                                       << "Division [Easy Mode]";
+    QTest::newRow("Return on Visit Website") << "cmdVisitWebsite"
+                                             << "Return"
+                                             << "";
 }
 
 void TestMainWindow::enterPressesTheFocusedButton()
@@ -335,7 +342,8 @@ void TestMainWindow::enterPressesTheFocusedButton()
     const Qt::Key k = key == QLatin1String("Return") ? Qt::Key_Return
             : key == QLatin1String("Enter")          ? Qt::Key_Enter
                                                      : Qt::Key_Space;
-    const Qt::KeyboardModifiers modifiers = k == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+    const Qt::KeyboardModifiers modifiers
+            = k == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
     QWidget *target = control(&m_fx.main(), button);
     QVERIFY(target);
     target->setFocus(Qt::TabFocusReason);

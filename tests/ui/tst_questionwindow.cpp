@@ -343,15 +343,15 @@ void TestQuestionWindow::enterPressesTheFocusedButton_data()
     // Enter on a focused button, key events sent to it as in enterSubmitsOncePerRelease.
     QTest::addColumn<QString>("button");
     QTest::addColumn<QStringList>("events");
-    QTest::addColumn<bool>("running"); // the test runs afterwards
+    QTest::addColumn<bool>("running");  // the test runs afterwards
     QTest::addColumn<bool>("reported"); // a result (of 0 answers) is shown
-    QTest::newRow("Return on Start Test") << "cmdStart" << QStringList {"click:Return"} << true
-                                          << false;
+    QTest::newRow("Return on Start Test")
+            << "cmdStart" << QStringList {"click:Return"} << true << false;
     QTest::newRow("keypad Enter on Start Test")
             << "cmdStart" << QStringList {"click:Enter"} << true << false;
     QTest::newRow("Return held on Start Test")
-            << "cmdStart" << QStringList {"press:Return", "repeat:Return", "repeat:Return",
-                                          "release:Return"}
+            << "cmdStart"
+            << QStringList {"press:Return", "repeat:Return", "repeat:Return", "release:Return"}
             << true << false;
     QTest::newRow("Return on End Test")
             << "cmdEndTest" << QStringList {"click:Return"} << false << true;
@@ -373,8 +373,8 @@ void TestQuestionWindow::enterPressesTheFocusedButton()
         target->setFocus(Qt::TabFocusReason);
         for (const QString &event : events) {
             const QString kind = event.section(u':', 0, 0);
-            const Qt::Key key
-                    = event.section(u':', 1) == QLatin1String("Enter") ? Qt::Key_Enter : Qt::Key_Return;
+            const Qt::Key key = event.section(u':', 1) == QLatin1String("Enter") ? Qt::Key_Enter
+                                                                                 : Qt::Key_Return;
             const Qt::KeyboardModifiers modifiers
                     = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
             // Every event goes where the keyboard is now: the click may have moved it.
