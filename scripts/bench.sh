@@ -38,24 +38,16 @@ run_qt() { # platform: start-up comparison, then per-answer latency
 echo "== Qt programs, offscreen"
 QT_QPA_PLATFORM=offscreen run_qt offscreen
 
-xvfb_pid=
-stop_xvfb() { [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null; xvfb_pid=; }
+source scripts/lib/xvfb.sh
 trap stop_xvfb EXIT
 if command -v Xvfb >/dev/null; then
-    display=
-    for n in $(seq 99 -1 50); do
-        if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then display=$n; break; fi
-    done
-    if [[ -n $display ]]; then
-        Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >>"$log" 2>&1 &
-        xvfb_pid=$!
-        for _ in $(seq 50); do [[ -e /tmp/.X11-unix/X$display ]] && break; sleep 0.1; done
+    if start_xvfb 1280x1024x24 "$log"; then
         echo
-        echo "== Qt programs, X (Xvfb :$display)"
-        DISPLAY=:$display QT_QPA_PLATFORM=xcb run_qt xcb
+        echo "== Qt programs, X (Xvfb $XVFB_DISPLAY)"
+        DISPLAY=$XVFB_DISPLAY QT_QPA_PLATFORM=xcb run_qt xcb
         stop_xvfb
     else
-        echo "no free X display number; X run skipped"
+        echo "Xvfb did not start; X run skipped"
     fi
 else
     echo "Xvfb not installed; X run skipped"

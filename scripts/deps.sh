@@ -8,7 +8,8 @@ build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-de
 test=(libgtest-dev libbenchmark-dev xauth xvfb)
 run=(qt6-qpa-plugins xdg-utils)
 headless=(xvfb x11vnc xauth)
-package=(dpkg-dev file desktop-file-utils appstream)
+# Xvfb and xwininfo let the installed program show a real X11 window that can be looked for.
+package=(dpkg-dev file desktop-file-utils appstream xvfb xauth x11-utils)
 fuzz=(clang libclang-rt-14-dev)
 trace=(strace)
 
