@@ -5,7 +5,7 @@ set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb-xkb-dev
        fonts-dejavu-core fonts-liberation2)
-test=(libgtest-dev libbenchmark-dev xauth xvfb)
+test=(libgtest-dev libbenchmark-dev xauth xvfb x11-utils)
 run=(qt6-qpa-plugins xdg-utils)
 headless=(xvfb x11vnc xauth)
 # Xvfb and xwininfo let the installed program show a real X11 window that can be looked for.
