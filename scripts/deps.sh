@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages this project needs, and only those that are missing.
-# Usage: scripts/deps.sh [build|test|run|headless|package|fuzz|trace]...   (build is always included)
+# Usage: scripts/deps.sh [build|test|run|headless|package|fuzz|trace|e2e]...   (build is always included)
 set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb-xkb-dev
@@ -12,6 +12,9 @@ headless=(xvfb x11vnc xauth)
 package=(dpkg-dev file desktop-file-utils appstream xvfb xauth x11-utils)
 fuzz=(clang libclang-rt-14-dev)
 trace=(strace)
+# The end-to-end suite: X servers with and without a window manager, input through XTest, the
+# screen and the accessibility bus read back from Python, a private D-Bus session.
+e2e=(xvfb openbox qt6-qpa-plugins python3 python3-xlib python3-pyatspi at-spi2-core dbus-daemon)
 
 wanted=("${build[@]}")
 for need in "$@"; do
@@ -23,6 +26,7 @@ for need in "$@"; do
         package) wanted+=("${package[@]}") ;;
         fuzz) wanted+=("${fuzz[@]}") ;;
         trace) wanted+=("${trace[@]}") ;;
+        e2e) wanted+=("${e2e[@]}") ;;
         *) echo "deps.sh: unknown need '$need'" >&2; exit 2 ;;
     esac
 done
