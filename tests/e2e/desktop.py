@@ -2,13 +2,21 @@
 X server's test extension, and the screen read back from the root window."""
 
 import collections
+import ctypes
 import os
+import signal
 import select
 import subprocess
 import time
 
 from Xlib import X, XK, Xatom, display as xdisplay, error as xerror
 from Xlib.ext import xtest
+
+
+def die_with_parent():
+    """For subprocess: the child ends when the suite does, however the suite ends."""
+    PR_SET_PDEATHSIG = 1
+    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
 
 
 class Deadline:
@@ -43,7 +51,7 @@ class XServer:
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24",
              "-nolisten", "tcp", "-noreset"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL,
-            stderr=log or subprocess.DEVNULL)
+            stderr=log or subprocess.DEVNULL, preexec_fn=die_with_parent)
         os.close(write_end)
         number = b""
         deadline = Deadline(15)
@@ -62,7 +70,8 @@ class XServer:
     def start_window_manager(self):
         env = dict(os.environ, DISPLAY=self.name)
         self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=env,
-                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                   preexec_fn=die_with_parent)
         screen = Screen(self.name)
         try:
             wait_for("openbox to manage the screen", screen.window_manager_running, timeout=10)

@@ -7,7 +7,7 @@ import subprocess
 import time
 
 import a11y
-from desktop import wait_for
+from desktop import die_with_parent, wait_for
 
 # Takes the place of the desktop's opener: it only writes down the address it was given.
 OPENER = """#!/bin/sh
@@ -45,7 +45,7 @@ class Program:
         env.update(extra_env or {})
         self.stderr = open(os.path.join(workdir, "program.log"), "w")
         self.process = subprocess.Popen([binary], env=env, stdout=self.stderr,
-                                        stderr=self.stderr)
+                                        stderr=self.stderr, preexec_fn=die_with_parent)
         self.pid = self.process.pid
         self.app = a11y.application(self.pid)
 

@@ -9,6 +9,7 @@ usage: run.py PROGRAM [--only SUBSTRING]... [--config no-wm|openbox]... [--out D
 import argparse
 import os
 import shutil
+import signal
 import sys
 import tempfile
 import time
@@ -71,6 +72,8 @@ def run_config(config, binary, chosen, out):
 
 
 def main():
+    # A timeout's SIGTERM unwinds like an error, so every server and program is stopped.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
     parser = argparse.ArgumentParser()
     parser.add_argument("program")
     parser.add_argument("--only", action="append", default=[])

@@ -3,13 +3,13 @@ acts only through the X server (XTest) and judges only what the screen shows and
 accessibility bus says."""
 
 import math
-import os
 import subprocess
+import sys
 import time
 
 import a11y
 import answers
-from desktop import wait_for
+from desktop import die_with_parent, wait_for
 from program import Program
 
 MAIN = "Quorvane Sumwright"
@@ -132,13 +132,22 @@ class Run:
         self.screen.chord(*names)
 
     def tab_to(self, name, limit=20):
+        """Presses Tab until the control has the focus, each time waiting for the focus to move,
+        so a slow answer on the bus never lets one Tab too many skip past the control."""
         for _ in range(limit):
-            if self.focused() == name:
+            before = self.focused()
+            if before == name:
                 return
             self.key("Tab")
-            wait_for("the focus to move", lambda: self.focused() is not None, 2.0)
-            time.sleep(0.05)
+            wait_for("Tab to move the focus", lambda: self.focused() not in (None, before), 3.0)
         check(self.focused() == name, f'Tab never reached "{name}" (focus on {self.focused()!r})')
+
+    def opens(self, title, what):
+        """What the user just did opened the window; says what did not, if it did not."""
+        try:
+            return self.drawn(title)
+        except (Failure, AssertionError) as e:
+            raise Failure(f"{what} did not open \"{title}\" ({e})") from None
 
     def menu(self, *path):
         """Clicks through the menu bar: menu("Help", "About Programmer")."""
@@ -296,8 +305,8 @@ class Burners:
     """Two CPU-bound processes, the load under which the toolkit loses track of key repeat."""
 
     def __enter__(self):
-        self.procs = [subprocess.Popen(["python3", "-c", "while True: pass"])
-                      for _ in range(2)]
+        self.procs = [subprocess.Popen([sys.executable, "-c", "while True: pass"],
+                                       preexec_fn=die_with_parent) for _ in range(2)]
         return self
 
     def __exit__(self, *exc):
@@ -339,17 +348,20 @@ def enter_and_space_on_buttons(ctx):
     # Return on a focused kind button opens its test.
     run.tab_to("Addition")
     run.key("Return")
-    run.drawn(INPUT)
+    run.opens(INPUT, "Return on the focused Addition button")
     run.has_keyboard(INPUT)
     title = a11y.find_prefix(run.window(INPUT), "Addition [")
     check(title is not None, "Return on Addition did not open its test")
     run.tab_to("Start Test")
     run.key("Return")
-    wait_for("the question view", lambda: a11y.find(run.window(INPUT), "Answer", "text"), 3.0)
+    wait_for("Return on Start Test to start the test",
+             lambda: a11y.find(run.window(INPUT), "Answer", "text"), 3.0)
     run.tab_to("End Test")
     run.key("KP_Enter")
-    run.screen.wait_gone(INPUT)
-    run.drawn(RESULT)
+    run.opens(RESULT, "Keypad Enter on End Test")
+    # The key that started the test was no answer.
+    got = run.result_lines()[0]
+    check(got == "Total Questions:" + " " * 27 + "0", f"after Enter on Start Test: {got!r}")
     run.has_keyboard(RESULT)
     check(run.focused() == "Close", f"the result window's focus is on {run.focused()!r}")
     # The result window ignores Enter, so a last fast Enter cannot close it unread.
@@ -363,7 +375,7 @@ def enter_and_space_on_buttons(ctx):
     run.has_keyboard(MAIN)
     run.tab_to("Subtraction")
     run.key("space")
-    run.drawn(INPUT)
+    run.opens(INPUT, "Space on the focused Subtraction button")
     run.has_keyboard(INPUT)
     check(a11y.find_prefix(run.window(INPUT), "Subtraction [") is not None,
           "Space on Subtraction did not open its test")
@@ -378,7 +390,7 @@ def enter_and_space_on_buttons(ctx):
     run.has_keyboard(MAIN)
     run.tab_to("Division")
     run.key("KP_Enter")
-    run.drawn(INPUT)
+    run.opens(INPUT, "Keypad Enter on the focused Division button")
     check(a11y.find_prefix(run.window(INPUT), "Division [") is not None,
           "keypad Enter on Division did not open its test")
 
