@@ -16,4 +16,9 @@ else
 fi
 # Debian's own Python, which has the X and AT-SPI bindings installed above, and a D-Bus
 # session of its own, where the accessibility bus starts on demand and ends with the suite.
-exec dbus-run-session -- /usr/bin/python3 tests/e2e/run.py "$build_dir/src/app/quorvane-sumwright" "$@"
+# The bus daemons' start-up chatter is left out of the log; anything else on stderr stays.
+chatter='^dbus-daemon\[|^SpiRegistry daemon is running'
+set +e
+dbus-run-session -- /usr/bin/python3 tests/e2e/run.py "$build_dir/src/app/quorvane-sumwright" "$@" \
+    2>&1 | grep --line-buffered -v -E "$chatter"
+exit "${PIPESTATUS[0]}"

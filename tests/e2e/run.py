@@ -87,6 +87,8 @@ def main():
     os.makedirs(out, exist_ok=True)
     chosen = [(n, s) for n, s in scenarios.all_scenarios()
               if not args.only or any(o.lower() in n.lower() for o in args.only)]
+    if not chosen:
+        sys.exit(f"e2e: no scenario matches {args.only}")
     start = time.monotonic()
     failures = 0
     for config in args.config or ("no-wm", "openbox"):
