@@ -434,8 +434,13 @@ def exit_paths(ctx):
     for how, opened in (("Exit button", [EXIT_URL]), ("close box", [EXIT_URL]),
                         ("File menu Exit", []), ("menu bar Exit", [])):
         run = _exit_by(ctx, how)
-        # The opener runs detached; give it a moment to write.
-        time.sleep(0.3)
+        # The opener runs detached and may write after the program has ended.
+        try:
+            wait_for(f"{how} to open {opened}", lambda: len(run.program.opened()) >= len(opened),
+                     5.0)
+        except AssertionError:
+            pass
+        time.sleep(0.2)  # time for a stray second address to show
         check(run.program.opened() == opened,
               f"{how} opened {run.program.opened()}, expected {opened}")
 
