@@ -208,7 +208,7 @@ class Screen:
         xtest.fake_input(self.d, X.KeyRelease, self.keycode(name))
         self.d.sync()
 
-    def chord(self, *names, gap=0.01):
+    def chord(self, *names, gap=0.005):
         """Presses the keys in order and lets go in reverse: chord("Alt_L", "f")."""
         for n in names:
             self.key_down(n)
@@ -219,7 +219,7 @@ class Screen:
 
     _shifted = {"+": "plus", "-": "minus", "/": "slash", " ": "space", ".": "period"}
 
-    def type_text(self, text, gap=0.01):
+    def type_text(self, text, gap=0.003):
         for ch in text:
             if ch.isupper():
                 self.chord("Shift_L", ch.lower(), gap=gap)

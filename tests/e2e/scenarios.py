@@ -178,22 +178,27 @@ class Run:
     def answer_box(self):
         return self.control(INPUT, "Answer", "text")
 
-    def question_text(self):
-        node = a11y.find_by_description(self.window(INPUT), "Question")
-        check(node is not None, "no question on the accessibility bus")
-        return node.name
+    def question_label(self):
+        node = wait_for("the question on the accessibility bus",
+                        lambda: a11y.find_by_description(self.window(INPUT), "Question"), 3.0)
+        return node
 
-    def type_answer(self, answer):
-        box = self.answer_box()
+    def question_text(self, label=None):
+        return (label or self.question_label()).name
+
+    # The answer box and the question label live as long as the window's page: a test looks
+    # them up once, since every look-up walks the window over the bus.
+    def type_answer(self, answer, box=None):
+        box = box or self.answer_box()
         self.screen.type_text(answer)
         wait_for(f'"{answer}" in the answer box', lambda: a11y.text(box) == answer, 3.0)
 
-    def wait_answered(self):
+    def wait_answered(self, box=None):
         """The Enter was taken: the next question emptied the box, or the test ended."""
         def taken():
             if not self.shown(INPUT):
                 return True
-            node = a11y.find(self.window(INPUT, 2.0), "Answer", "text")
+            node = box or a11y.find(self.window(INPUT, 2.0), "Answer", "text")
             return node is not None and a11y.text(node) == ""
 
         wait_for("the answer to be taken", taken, 5.0)
@@ -280,9 +285,10 @@ def whole_test(ctx, kind, level, vertical, capitals):
     t0 = time.time()
     run.click(INPUT, "Start Test", "push button")
     run.has_keyboard(INPUT)
+    box, label = run.answer_box(), run.question_label()
     seen = None
     for n in range(1, 26):
-        question = run.question_text()
+        question = run.question_text(label)
         if seen is None:
             seen = time.time()
         if vertical and "?" not in question:
@@ -291,10 +297,10 @@ def whole_test(ctx, kind, level, vertical, capitals):
         typed = answers.wrong(right) if n in WRONG_AT else right
         if not capitals:
             typed = typed.lower()
-        run.type_answer(typed)
+        run.type_answer(typed, box)
         last_enter = time.time()
         run.key("Return")
-        run.wait_answered()
+        run.wait_answered(box)
     run.screen.wait_gone(INPUT)
     t1 = time.time()
     check_result(run, 25, len(WRONG_AT),
