@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
 # Installs the Debian packages this project needs, and only those that are missing.
-# Usage: scripts/deps.sh [build|test|run|headless|package|fuzz|trace|bench]...   (build is always included)
+# Usage: scripts/deps.sh [build|test|run|headless|package|fuzz|trace|bench|e2e]...   (build is always included)
 set -euo pipefail
 
-build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxcb-xkb-dev
        fonts-dejavu-core fonts-liberation2)
-test=(libgtest-dev libbenchmark-dev xauth xvfb)
+test=(libgtest-dev libbenchmark-dev xauth xvfb x11-utils)
 run=(qt6-qpa-plugins xdg-utils)
 headless=(xvfb x11vnc xauth)
-package=(dpkg-dev file desktop-file-utils appstream)
+# Xvfb and xwininfo let the installed program show a real X11 window that can be looked for.
+package=(dpkg-dev file desktop-file-utils appstream xvfb xauth x11-utils)
 fuzz=(clang libclang-rt-14-dev)
 trace=(strace)
 bench=(libbenchmark-dev libx11-dev libxdamage-dev libxtst-dev xvfb openbox)
+# The end-to-end suite: X servers with and without a window manager, input through XTest, the
+# screen and the accessibility bus read back from Python, a private D-Bus session.
+e2e=(xvfb openbox qt6-qpa-plugins python3 python3-xlib python3-pyatspi at-spi2-core dbus-daemon)
 
 wanted=("${build[@]}")
 for need in "$@"; do
@@ -24,6 +28,7 @@ for need in "$@"; do
         fuzz) wanted+=("${fuzz[@]}") ;;
         trace) wanted+=("${trace[@]}") ;;
         bench) wanted+=("${bench[@]}") ;;
+        e2e) wanted+=("${e2e[@]}") ;;
         *) echo "deps.sh: unknown need '$need'" >&2; exit 2 ;;
     esac
 done

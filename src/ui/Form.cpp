@@ -2,6 +2,7 @@
 
 #include "ui/Toolkit.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 
 using namespace toolkit;
@@ -55,4 +56,46 @@ void Form::closeEvent(QCloseEvent *event)
     m_page->hide();
     m_page->deleteLater();
     m_page = nullptr;
+}
+
+// The window the user came from, to hand the keyboard back to.
+void Form::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    if (QWidget *active = QApplication::activeWindow(); active != this)
+        m_cameFrom = active;
+}
+
+namespace {
+
+QWidget *anotherShownWindow(const QWidget *leaving)
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window != leaving && window->isVisible() && window->windowType() != Qt::Popup
+            && window->windowType() != Qt::ToolTip)
+            return window;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void Form::setVisible(bool visible)
+{
+    // A window manager gives the keyboard to the window before the active one that goes. With
+    // none (the program's own headless mode is a bare X server shared over VNC) nobody does:
+    // the keys would go to the root window and access keys stay dead until a click. Asked here,
+    // a window manager takes it as an ordinary activation request.
+    // Asked before the window goes, not after: once it is unmapped, the X server has moved the
+    // focus to the root window at a time later than any event the program has seen, and a focus
+    // request stamped with such an event's time is ignored.
+    if (!visible && isVisible() && isActiveWindow()) {
+        QWidget *next = m_cameFrom && m_cameFrom->isVisible() ? m_cameFrom.data()
+                                                              : anotherShownWindow(this);
+        if (next)
+            next->activateWindow();
+    }
+    QDialog::setVisible(visible);
 }

@@ -67,11 +67,11 @@ void QuestionWindow::buildControls(QWidget *page)
 
     m_modeFrame = make<Frame>(page, QStringLiteral("Frame2"), QStringLiteral("Select Mode"));
     m_modeFrame->setGeometry(twips(1680, 1560, 4455, 2055));
-    m_modes[0] = make<QRadioButton>(m_modeFrame, indexed("optMode", 0),
+    m_modes[0] = make<OptionButton>(m_modeFrame, indexed("optMode", 0),
                                     QStringLiteral("Horizontal mode"));
     m_modes[0]->setGeometry(twips(240, 360, 4095, 495));
     m_modes[0]->setChecked(true);
-    m_modes[1] = make<QRadioButton>(m_modeFrame, indexed("optMode", 1),
+    m_modes[1] = make<OptionButton>(m_modeFrame, indexed("optMode", 1),
                                     QStringLiteral("Vertical mode"));
     m_modes[1]->setGeometry(twips(240, 840, 4095, 495));
     m_start = make<CommandButton>(m_modeFrame, QStringLiteral("cmdStart"),

@@ -1,6 +1,7 @@
 #include "ui/Toolkit.h"
 
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -164,6 +165,39 @@ CommandButton::CommandButton(const QString &caption, const QColor &colour, QWidg
     setDefault(false);
 }
 
+bool CommandButton::isEnterForMe(const QKeyEvent *event) const
+{
+    return m_pressedByEnter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier
+            && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter);
+}
+
+// Like Space: the button goes down on the press and acts on the release, so the release never
+// lands in whatever the click brings up (a Start Test pressed with Enter must not also submit an
+// empty answer), and a held key presses once.
+void CommandButton::keyPressEvent(QKeyEvent *event)
+{
+    if (!isEnterForMe(event)) {
+        QPushButton::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat())
+        setDown(true);
+    event->accept();
+}
+
+void CommandButton::keyReleaseEvent(QKeyEvent *event)
+{
+    if (!isEnterForMe(event)) {
+        QPushButton::keyReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    if (event->isAutoRepeat() || !isDown())
+        return;
+    setDown(false);
+    click();
+}
+
 void CommandButton::setPicture(Artwork::Picture picture)
 {
     m_picture = picture;
@@ -214,6 +248,11 @@ void CommandButton::paintEvent(QPaintEvent * /*event*/)
         focus.rect = r.adjusted(4, 4, -4, -4);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
+}
+
+bool OptionButton::hitButton(const QPoint &pos) const
+{
+    return rect().contains(pos);
 }
 
 void Frame::paintEvent(QPaintEvent *event)

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRect>
 #include <QStringList>
 #include <optional>
@@ -94,14 +95,35 @@ class CommandButton : public QPushButton
 public:
     CommandButton(const QString &caption, const QColor &colour, QWidget *parent);
     void setPicture(Artwork::Picture picture);
+    // Enter (Return or the keypad's Enter) presses the focused button, as Space does; a window
+    // whose own rule gives Enter no meaning there turns it off.
+    void setPressedByEnter(bool pressed) { m_pressedByEnter = pressed; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
+    [[nodiscard]] bool isEnterForMe(const QKeyEvent *event) const;
+
     QColor m_colour;
+    bool m_pressedByEnter = true;
     std::optional<Artwork::Picture> m_picture;
     QPixmap m_pixmap;
+};
+
+// An option button that reacts anywhere in its box, not only on its mark and caption: the
+// layout gives each level a box far wider than its caption, and a click in the empty part of
+// the box selects the option. Where a later sibling overlaps the box, that sibling gets the click.
+class OptionButton : public QRadioButton
+{
+    Q_OBJECT
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    [[nodiscard]] bool hitButton(const QPoint &pos) const override;
 };
 
 // A frame as this program's layout knows it: an etched border with the caption set into its

@@ -115,7 +115,7 @@ inline void click(const QWidget *window, const QString &name)
     click(control(window, name));
 }
 
-// An option button reacts on its mark and caption, not on the empty rest of its box.
+// Clicks an option button on its mark, the one part of its box no sibling ever covers.
 inline void clickOption(const QWidget *window, const QString &name)
 {
     QWidget *option = control(window, name);
