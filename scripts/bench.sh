@@ -31,24 +31,19 @@ export XDG_CONFIG_HOME=$run_home/config XDG_DATA_HOME=$run_home/data
 log=$build_dir/bench.log
 : >"$log"
 
-xvfb_pid=
+source scripts/lib/xvfb.sh
 wm_pid=
 stop_x() {
     [[ -n $wm_pid ]] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
-    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    wm_pid= xvfb_pid=
+    wm_pid=
+    stop_xvfb
 }
 trap stop_x EXIT
 
-# A private X server on a display number it picks itself; the screen leaves room for the
-# per-answer floor beside the program's windows.
-display_file=$run_home/display
-: >"$display_file"
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$display_file" 2>>"$log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [[ -s $display_file ]] && break; sleep 0.1; done
-[[ -s $display_file ]] || { echo "Xvfb did not start; see $log" >&2; exit 1; }
-export DISPLAY=:$(head -n1 "$display_file") QT_QPA_PLATFORM=xcb
+# A private X server; the screen leaves room for the per-answer floor beside the program's
+# windows.
+start_xvfb 1600x1200x24 "$log" || { echo "Xvfb did not start; see $log" >&2; exit 1; }
+export DISPLAY=$XVFB_DISPLAY QT_QPA_PLATFORM=xcb
 
 on_screen() { # label
     echo

@@ -74,9 +74,10 @@ echo "still running after 5 s"
 echo "== the main window appears on an X server (xcb plug-in)"
 in_tree apt-get -o DPkg::Lock::Timeout=300 install -y -qq --no-install-recommends xvfb x11-utils >/dev/null
 in_tree sh -c '
-    Xvfb :57 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & xvfb=$!
-    export DISPLAY=:57 XDG_RUNTIME_DIR=/tmp/runtime QT_QPA_PLATFORM=xcb
-    i=0; until xwininfo -root >/dev/null 2>&1; do i=$((i+1)); [ $i -lt 100 ] || exit 3; sleep 0.1; done
+    # The tree shares the abstract X sockets of this machine: the server picks a free display.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>/tmp/display >/dev/null 2>&1 & xvfb=$!
+    i=0; until [ -s /tmp/display ]; do i=$((i+1)); [ $i -lt 100 ] || exit 3; sleep 0.1; done
+    export DISPLAY=:$(cat /tmp/display) XDG_RUNTIME_DIR=/tmp/runtime QT_QPA_PLATFORM=xcb
     /usr/bin/'$package' & program=$!
     i=0; rc=1
     while kill -0 $program 2>/dev/null && [ $i -lt 300 ]; do

@@ -14,6 +14,9 @@ package=quorvane-sumwright
 sudo=()
 [[ $(id -u) -eq 0 ]] || sudo=(sudo)
 export DEBIAN_FRONTEND=noninteractive
+# Another apt may hold the package lock on a shared machine: wait for it instead of failing.
+apt_wait=(-o DPkg::Lock::Timeout=300)
+source scripts/lib/xvfb.sh
 
 step() { printf '\n== %s\n' "$*"; }
 fail() { printf 'FAIL: %s\n' "$*" >&2; exit 1; }
@@ -56,9 +59,9 @@ appstreamcli validate-tree --no-net "$stage"
 
 step "Install the package with apt"
 if dpkg-query -W -f='${db:Status-Abbrev}' $package 2>/dev/null | grep -q '^ii'; then
-    "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=300 remove -y -qq $package
+    "${sudo[@]}" apt-get "${apt_wait[@]}" remove -y -qq $package
 fi
-"${sudo[@]}" apt-get -o DPkg::Lock::Timeout=300 install -y -qq "$deb"
+"${sudo[@]}" apt-get "${apt_wait[@]}" install -y -qq "$deb"
 [[ -x /usr/bin/$package ]] || fail "/usr/bin/$package is not installed"
 mapfile -t owned < <(dpkg -L $package)
 
@@ -72,17 +75,11 @@ set -e
 [[ $rc -eq 124 ]] || fail "the program ended by itself under the offscreen platform (exit $rc)"
 echo "offscreen: still running after 3 s"
 
-# On a virtual X server, with the xcb plug-in a desktop uses: wait until the main window is
-# mapped, then end the program. No fixed delay: the wait ends as soon as the window is there.
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true; rm -rf "$stage"' EXIT
-for _ in $(seq 100); do
-    DISPLAY=$display xwininfo -root >/dev/null 2>&1 && break
-    kill -0 $xvfb 2>/dev/null || fail "Xvfb did not start"
-    sleep 0.1
-done
+# On a virtual X server of its own, with the xcb plug-in a desktop uses: wait until the main
+# window is mapped, then end the program. No fixed delay: the wait ends as soon as the window is there.
+start_xvfb 1280x1024x24 || fail "Xvfb did not start"
+display=$XVFB_DISPLAY
+trap 'stop_xvfb; rm -rf "$stage"' EXIT
 DISPLAY=$display QT_QPA_PLATFORM=xcb /usr/bin/$package &
 program=$!
 found=
@@ -106,7 +103,7 @@ wait $program 2>/dev/null || true
 echo "xcb: main window shown"
 
 step "Remove the package"
-"${sudo[@]}" apt-get -o DPkg::Lock::Timeout=300 remove -y -qq $package
+"${sudo[@]}" apt-get "${apt_wait[@]}" remove -y -qq $package
 left=()
 for path in "${owned[@]}"; do
     [[ $path == /. ]] && continue

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages this project needs, and only those that are missing.
 # Every Debian package any script of this project needs is installed here and nowhere else.
-# Usage: scripts/deps.sh [build|test|run|headless|package|fuzz|trace|bench|debootstrap]...
+# Usage: scripts/deps.sh [build|test|run|headless|package|fuzz|trace|bench|e2e|debootstrap]...
 #        (build is always included)
 set -euo pipefail
 
-build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxcb-xkb-dev
        fonts-dejavu-core fonts-liberation2)
-test=(libgtest-dev libbenchmark-dev xauth xvfb)
+test=(libgtest-dev libbenchmark-dev xauth xvfb x11-utils)
 run=(qt6-qpa-plugins xdg-utils)
 headless=(xvfb x11vnc xauth)
 # The package check also starts the installed program on Xvfb and looks for its window.
@@ -15,6 +15,9 @@ package=(dpkg-dev file desktop-file-utils appstream xvfb xauth x11-utils)
 fuzz=(clang libclang-rt-14-dev)
 trace=(strace)
 bench=(libbenchmark-dev libx11-dev libxdamage-dev libxtst-dev xvfb openbox)
+# The end-to-end suite: X servers with and without a window manager, input through XTest, the
+# screen and the accessibility bus read back from Python, a private D-Bus session.
+e2e=(xvfb openbox qt6-qpa-plugins python3 python3-xlib python3-pyatspi at-spi2-core dbus-daemon)
 debootstrap=(debootstrap)
 
 wanted=("${build[@]}")
@@ -28,6 +31,7 @@ for need in "$@"; do
         fuzz) wanted+=("${fuzz[@]}") ;;
         trace) wanted+=("${trace[@]}") ;;
         bench) wanted+=("${bench[@]}") ;;
+        e2e) wanted+=("${e2e[@]}") ;;
         debootstrap) wanted+=("${debootstrap[@]}") ;;
         *) echo "deps.sh: unknown need '$need'" >&2; exit 2 ;;
     esac

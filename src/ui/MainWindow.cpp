@@ -3,6 +3,7 @@
 #include "ui/Artwork.h"
 #include "ui/Toolkit.h"
 #include "ui/widgets/CommandButton.h"
+#include "ui/widgets/OptionButton.h"
 #include "ui/widgets/Rule.h"
 
 #include <QButtonGroup>
@@ -106,7 +107,7 @@ void MainWindow::buildControls(QWidget *client)
     auto *levelGroup = new QButtonGroup(this);
     for (int i = 0; i < LevelCount; ++i) {
         const LevelOption &option = LevelOptions[i];
-        auto *button = make<QRadioButton>(client, indexed("Options", i),
+        auto *button = make<OptionButton>(client, indexed("Options", i),
                                           QString::fromUtf8(option.caption));
         button->setGeometry(twips(option.left, 240, 5055, 375));
         levelGroup->addButton(button, i);

@@ -3,6 +3,7 @@
 #include "ui/Toolkit.h"
 #include "ui/widgets/CommandButton.h"
 #include "ui/widgets/Frame.h"
+#include "ui/widgets/OptionButton.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -68,11 +69,11 @@ void QuestionWindow::build(QuestionControls &ui, QWidget *page)
 
     ui.modeFrame = make<Frame>(page, QStringLiteral("Frame2"), QStringLiteral("Select Mode"));
     ui.modeFrame->setGeometry(twips(1680, 1560, 4455, 2055));
-    ui.modes[0] = make<QRadioButton>(ui.modeFrame, indexed("optMode", 0),
+    ui.modes[0] = make<OptionButton>(ui.modeFrame, indexed("optMode", 0),
                                      QStringLiteral("Horizontal mode"));
     ui.modes[0]->setGeometry(twips(240, 360, 4095, 495));
     ui.modes[0]->setChecked(true);
-    ui.modes[1] = make<QRadioButton>(ui.modeFrame, indexed("optMode", 1),
+    ui.modes[1] = make<OptionButton>(ui.modeFrame, indexed("optMode", 1),
                                      QStringLiteral("Vertical mode"));
     ui.modes[1]->setGeometry(twips(240, 840, 4095, 495));
     ui.start = make<CommandButton>(ui.modeFrame, QStringLiteral("cmdStart"),

@@ -91,9 +91,15 @@ void Model::apply(const Delivery &d)
             m_state.answerEmpty = false;
         break;
     case Delivery::What::Submit:
-        if (d.window == QLatin1String("frmInput") && d.widget == QLatin1String("txtAnswer")
-            && m_state.running)
-            submit(d.text, d.expected);
+        if (d.window == QLatin1String("frmInput") && d.widget == QLatin1String("txtAnswer")) {
+            if (m_state.running)
+                submit(d.text, d.expected);
+        } else if (d.widget.startsWith(QLatin1String("cmd"))
+                   && d.window != QLatin1String("frmResult")) {
+            // Enter presses the focused command button, once however long it is held; the
+            // result window's Close takes Escape, never Enter.
+            click(d.window, d.widget);
+        }
         break;
     case Delivery::What::Escape:
         // Escape leaves the result and About windows; a test is never left by a stray Escape.

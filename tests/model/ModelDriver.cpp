@@ -77,18 +77,10 @@ bool inside(const QWidget *widget)
     return false;
 }
 
-// An option button reacts only on its mark and caption, not on the rest of its box.
+// Every control reacts anywhere in its box; an option button too, not only on its caption.
 QRect clickArea(const QWidget *widget)
 {
-    const auto *radio = qobject_cast<const QRadioButton *>(widget);
-    if (!radio)
-        return widget->rect();
-    QStyleOptionButton option;
-    option.initFrom(radio);
-    option.text = radio->text();
-    option.icon = radio->icon();
-    option.iconSize = radio->iconSize();
-    return radio->style()->subElementRect(QStyle::SE_RadioButtonClickRect, &option, radio);
+    return widget->rect();
 }
 
 QString namedAncestor(const QWidget *widget, const QWidget *window)

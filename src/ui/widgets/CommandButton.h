@@ -14,12 +14,20 @@ class CommandButton : public QPushButton
 public:
     CommandButton(const QString &caption, const QColor &colour, QWidget *parent);
     void setPicture(artwork::Picture picture);
+    // Enter (Return or the keypad's Enter) presses the focused button, as Space does; a window
+    // whose own rule gives Enter no meaning there turns it off.
+    void setPressedByEnter(bool pressed) { m_pressedByEnter = pressed; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
+    [[nodiscard]] bool isEnterForMe(const QKeyEvent *event) const;
+
     QColor m_colour;
+    bool m_pressedByEnter = true;
     std::optional<PictureCache> m_picture;
 };
 
