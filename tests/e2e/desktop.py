@@ -255,6 +255,14 @@ class Screen:
         image = self.root.get_image(x0, y0, x1 - x0, y1 - y0, X.ZPixmap, 0xFFFFFFFF)
         return Pixels(x1 - x0, y1 - y0, image.data)
 
+    def window_pixels(self, window):
+        """What the program drew into its window, read from the window itself. Where another
+        window covers it, the X server gives black, so it matches the screen only where the
+        window is on top."""
+        w = self.d.create_resource_object("window", window.id)
+        image = w.get_image(0, 0, window.width, window.height, X.ZPixmap, 0xFFFFFFFF)
+        return Pixels(window.width, window.height, image.data)
+
     def save_png(self, path):
         """The whole screen as a picture, for a person to look at when a scenario fails."""
         g = self.root.get_geometry()
@@ -324,3 +332,13 @@ class Pixels:
             out[3 * i + 1] = (w >> 8) & 0xFF
             out[3 * i + 2] = w & 0xFF
         return bytes(out)
+
+
+if __name__ == "__main__":
+    # A picture of the whole screen read straight from the root window: python3 desktop.py :N
+    # shot.png. Not xwd -root: it reads a window that lies wholly inside another window with the
+    # same colormap through that outer window, where the inner one covers it and the server
+    # gives black. Qt gives its windows a colormap of its own, so a dialog or a menu over the
+    # main window comes out black in xwd's picture while the screen shows it drawn.
+    import sys
+    Screen(sys.argv[1]).save_png(sys.argv[2])

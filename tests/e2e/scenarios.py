@@ -86,6 +86,22 @@ class Run:
                           f"{shares}") from None
         return w
 
+    def on_screen_as_drawn(self, title):
+        """The screen over the window shows what the program drew into it: the picture reached
+        the screen, not only the program's own copy of it. Only for a window on top."""
+        w = self.screen.window(title)
+        check(w is not None, f'"{title}" is not on the screen')
+        own = self.screen.window_pixels(w)
+        screen = self.screen.pixels(w.x, w.y, w.width, w.height)
+        check(own.width == screen.width and own.height == screen.height,
+              f'"{title}" is partly off the screen')
+        differ = sum(1 for a, b in zip(own.words, screen.words) if (a ^ b) & 0xFFFFFF)
+        if differ:
+            top = sorted(screen.colours().items(), key=lambda kv: -kv[1])[:3]
+            raise Failure(f'"{title}" {w.width}x{w.height} at ({w.x},{w.y}): {differ} of '
+                          f"{len(own.words)} pixels on the screen differ from what the window "
+                          f"holds; the screen there shows {top}")
+
     def shown(self, title):
         return self.screen.window(title) is not None
 
@@ -255,6 +271,27 @@ def result_drawn(ctx):
     run.click(INPUT, "End Test", "push button")
     run.screen.wait_gone(INPUT)
     run.drawn(RESULT)
+    run.on_screen_as_drawn(RESULT)
+
+
+def result_drawn_from_menu(ctx):
+    """Tests > Arithmetic > Multiplication, Alt+S, Alt+E: the result, shown over the main
+    window as the question window goes, is on the screen and stays there."""
+    run = Run(ctx)
+    run.menu("Tests", "Arithmetic", "Multiplication")
+    run.drawn(INPUT)
+    run.key("Alt_L", "s")
+    run.has_keyboard(INPUT)
+    run.answer_box()
+    run.key("Alt_L", "e")
+    run.screen.wait_gone(INPUT)
+    run.drawn(RESULT)
+    run.on_screen_as_drawn(RESULT)
+    # Later too, with nothing happening: a picture that a late repaint or the window manager
+    # wiped would show here.
+    time.sleep(1.0)
+    run.drawn(RESULT, timeout=0.5)
+    run.on_screen_as_drawn(RESULT)
 
 
 # kind button, level, vertical layout, letters typed in capitals
@@ -567,7 +604,8 @@ def scaled_screen(ctx):
 
 
 def all_scenarios():
-    out = [("start-up", startup), ("result window drawn", result_drawn)]
+    out = [("start-up", startup), ("result window drawn", result_drawn),
+           ("result window drawn, menu and access keys", result_drawn_from_menu)]
     for kind, level, vertical, capitals in KINDS:
         name = f"whole test: {kind.strip()} [{level}]{' vertical' if vertical else ''}"
         out.append((name, lambda ctx, a=(kind, level, vertical, capitals): whole_test(ctx, *a)))
