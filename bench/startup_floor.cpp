@@ -1,6 +1,7 @@
 // The toolkit floor for start-up: a bare Qt Widgets main window with what the program's main
 // window holds (a menu bar with its menus, 14 push buttons, 3 option buttons, a combo box), built
-// from stock widgets with default fonts and colours. It quits once its first paint is done.
+// from stock widgets with default fonts and colours. It quits once its first paint is done, or
+// with --stay keeps running, as the program does, until it is killed.
 
 #include "QuitOnFirstPaint.h"
 
@@ -62,7 +63,8 @@ int main(int argc, char *argv[])
     buildMenus(window.menuBar());
 
     QuitOnFirstPaint quitter;
-    window.installEventFilter(&quitter);
+    if (!QCoreApplication::arguments().contains(QStringLiteral("--stay")))
+        window.installEventFilter(&quitter);
     window.show();
     return QApplication::exec();
 }

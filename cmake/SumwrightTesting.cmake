@@ -6,7 +6,7 @@ function(sumwright_add_test name)
         set(ARG_TIMEOUT 120)
     endif()
     add_executable(${name} ${ARG_SOURCES})
-    target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} sumwright_warnings)
     target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES

@@ -1,19 +1,26 @@
 #!/usr/bin/env bash
-# Builds the benchmarks into build-bench/ (or $BENCH_BUILD_DIR) and runs them: start-up against
-# the toolkit floor, per-answer latency against the floor, and the generators. The Qt programs
-# run offscreen and, when Xvfb is installed, on a private X server as well. Everything the
-# programs write stays inside the build directory.
-# Usage: scripts/bench.sh            (BENCH_ROUNDS=20 start-up rounds per platform by default)
+# Builds the benchmarks into build-bench/ (or $BENCH_BUILD_DIR) and runs them:
+#  - start-up as a person sees it: the program and its toolkit floor, alternately, each watched
+#    from outside on a private X server until its window is mapped and until it is drawn;
+#  - per answer as a person sees it: answers typed through the X server (XTEST), each timed to
+#    the next question's pixels, against the floor typed into the same way;
+#  both without a window manager and under openbox; then the in-process probes (offscreen, for
+#  profiling) and the generators. Everything the programs write stays inside the build directory.
+# Usage: scripts/bench.sh   (BENCH_ROUNDS=30 start-up rounds, BENCH_ANSWERS=1000 answers)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=$(realpath -m "${BENCH_BUILD_DIR:-build-bench}")
-rounds=${BENCH_ROUNDS:-20}
+rounds=${BENCH_ROUNDS:-30}
+answers=${BENCH_ANSWERS:-1000}
 
+scripts/deps.sh build bench
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSUMWRIGHT_BUILD_BENCH=ON \
     -DSUMWRIGHT_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build_dir" --parallel 2 \
-    --target startup_compare startup_floor startup_probe answer_latency generators_bench >/dev/null
+cmake --build "$build_dir" --parallel 2 --target quorvane-sumwright startup_screen startup_floor \
+    answer_screen answer_floor startup_compare startup_probe answer_latency generators_bench \
+    >/dev/null
 bench=$build_dir/bench
+program=$build_dir/src/app/quorvane-sumwright
 
 # Qt and fontconfig look for a runtime, cache and config home; give them ones in the build tree.
 run_home=$build_dir/bench-home
@@ -24,41 +31,44 @@ export XDG_CONFIG_HOME=$run_home/config XDG_DATA_HOME=$run_home/data
 log=$build_dir/bench.log
 : >"$log"
 
-run_qt() { # platform: start-up comparison, then per-answer latency
-    local platform=$1
+source scripts/lib/xvfb.sh
+wm_pid=
+stop_x() {
+    [[ -n $wm_pid ]] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
+    wm_pid=
+    stop_xvfb
+}
+trap stop_x EXIT
+
+# A private X server; the screen leaves room for the per-answer floor beside the program's
+# windows.
+start_xvfb 1600x1200x24 "$log" || { echo "Xvfb did not start; see $log" >&2; exit 1; }
+export DISPLAY=$XVFB_DISPLAY QT_QPA_PLATFORM=xcb
+
+on_screen() { # label
     echo
-    "$bench/startup_compare" "$rounds" "$platform" "$bench/startup_probe" "$bench/startup_floor"
+    "$bench/startup_screen" "$rounds" "$1" "$program" "$bench/startup_floor"
     echo
-    if ! "$bench/answer_latency" 2>>"$log"; then
-        echo "answer_latency failed on $platform; see $log" >&2
-        return 1
-    fi
+    "$bench/answer_screen" "$answers" "$1" "$program" "$bench/answer_floor"
 }
 
-echo "== Qt programs, offscreen"
-QT_QPA_PLATFORM=offscreen run_qt offscreen
+echo "== as a person sees it: Xvfb $DISPLAY, two cores shared with whatever else runs"
+on_screen "Xvfb, no window manager"
+openbox --sm-disable >>"$log" 2>&1 &
+wm_pid=$!
+sleep 1
+on_screen "Xvfb, openbox"
+stop_x
+unset DISPLAY
 
-xvfb_pid=
-stop_xvfb() { [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null; xvfb_pid=; }
-trap stop_xvfb EXIT
-if command -v Xvfb >/dev/null; then
-    display=
-    for n in $(seq 99 -1 50); do
-        if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then display=$n; break; fi
-    done
-    if [[ -n $display ]]; then
-        Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >>"$log" 2>&1 &
-        xvfb_pid=$!
-        for _ in $(seq 50); do [[ -e /tmp/.X11-unix/X$display ]] && break; sleep 0.1; done
-        echo
-        echo "== Qt programs, X (Xvfb :$display)"
-        DISPLAY=:$display QT_QPA_PLATFORM=xcb run_qt xcb
-        stop_xvfb
-    else
-        echo "no free X display number; X run skipped"
-    fi
-else
-    echo "Xvfb not installed; X run skipped"
+echo
+echo "== in the process, offscreen (first Paint event, teardown included; for profiling)"
+export QT_QPA_PLATFORM=offscreen
+"$bench/startup_compare" "$rounds" offscreen "$bench/startup_probe" "$bench/startup_floor"
+echo
+if ! "$bench/answer_latency" 2>>"$log"; then
+    echo "answer_latency failed; see $log" >&2
+    exit 1
 fi
 
 echo

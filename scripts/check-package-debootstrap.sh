@@ -25,7 +25,7 @@ if [[ -z ${MIRROR:-} ]]; then
         /etc/apt/sources.list.d/*.sources | grep -m1 -o 'https\?://[^ ]*/debian\b' || true)
     MIRROR=${MIRROR:-http://deb.debian.org/debian}
 fi
-command -v debootstrap >/dev/null || apt-get install -y -qq debootstrap
+scripts/deps.sh debootstrap
 
 mounted=()
 cleanup() {
@@ -55,9 +55,9 @@ in_tree() { chroot "$tree" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HO
     DEBIAN_FRONTEND=noninteractive "$@"; }
 
 echo "== apt-get install ./$(basename "$deb") in the fresh tree, declared dependencies only"
-in_tree apt-get update -qq
+in_tree apt-get -o DPkg::Lock::Timeout=300 update -qq
 # Without recommended packages: what Depends lists must be enough to run.
-in_tree apt-get install -y -qq --no-install-recommends "/tmp/$(basename "$deb")"
+in_tree apt-get -o DPkg::Lock::Timeout=300 install -y -qq --no-install-recommends "/tmp/$(basename "$deb")"
 
 echo "== every library the program and Qt's platform plug-ins need is there"
 missing=$(in_tree sh -c "ldd /usr/bin/$package /usr/lib/*/qt6/plugins/platforms/*.so" | grep 'not found' || true)
@@ -72,11 +72,12 @@ set -e
 echo "still running after 5 s"
 
 echo "== the main window appears on an X server (xcb plug-in)"
-in_tree apt-get install -y -qq --no-install-recommends xvfb x11-utils >/dev/null
+in_tree apt-get -o DPkg::Lock::Timeout=300 install -y -qq --no-install-recommends xvfb x11-utils >/dev/null
 in_tree sh -c '
-    Xvfb :57 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & xvfb=$!
-    export DISPLAY=:57 XDG_RUNTIME_DIR=/tmp/runtime QT_QPA_PLATFORM=xcb
-    i=0; until xwininfo -root >/dev/null 2>&1; do i=$((i+1)); [ $i -lt 100 ] || exit 3; sleep 0.1; done
+    # The tree shares the abstract X sockets of this machine: the server picks a free display.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>/tmp/display >/dev/null 2>&1 & xvfb=$!
+    i=0; until [ -s /tmp/display ]; do i=$((i+1)); [ $i -lt 100 ] || exit 3; sleep 0.1; done
+    export DISPLAY=:$(cat /tmp/display) XDG_RUNTIME_DIR=/tmp/runtime QT_QPA_PLATFORM=xcb
     /usr/bin/'$package' & program=$!
     i=0; rc=1
     while kill -0 $program 2>/dev/null && [ $i -lt 300 ]; do
@@ -92,7 +93,7 @@ in_tree fc-match "Times New Roman"
 
 echo "== removal leaves nothing"
 mapfile -t owned < <(in_tree dpkg -L $package)
-in_tree apt-get remove -y -qq $package
+in_tree apt-get -o DPkg::Lock::Timeout=300 remove -y -qq $package
 for path in "${owned[@]}"; do
     [[ -d $tree$path ]] && continue
     [[ ! -e $tree$path ]] || fail "left behind: $path"

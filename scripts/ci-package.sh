@@ -16,21 +16,15 @@ package=quorvane-sumwright
 sudo=()
 [[ $(id -u) -eq 0 ]] || sudo=(sudo)
 export DEBIAN_FRONTEND=noninteractive
+# Another apt may hold the package lock on a shared machine: wait for it instead of failing.
+apt_wait=(-o DPkg::Lock::Timeout=300)
+source scripts/lib/xvfb.sh
 
 step() { printf '\n== %s\n' "$*"; }
 fail() { printf 'FAIL: %s\n' "$*" >&2; exit 1; }
 
 step "Build dependencies"
 scripts/deps.sh build package
-# Xvfb and xwininfo let the installed program show a real X11 window that can be looked for.
-extra=()
-for p in xvfb xauth x11-utils; do
-    [[ $(dpkg-query -W -f='${db:Status-Abbrev}' "$p" 2>/dev/null) == ii* ]] || extra+=("$p")
-done
-if [[ ${#extra[@]} -gt 0 ]]; then
-    "${sudo[@]}" apt-get update -qq
-    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${extra[@]}"
-fi
 
 step "Build and package in $build_dir"
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
@@ -76,9 +70,9 @@ dpkg-deb -c "$deb" | grep -q " ./usr/share/man/man1/$package.1.gz$" \
 
 step "Install the package with apt"
 if dpkg-query -W -f='${db:Status-Abbrev}' $package 2>/dev/null | grep -q '^ii'; then
-    "${sudo[@]}" apt-get remove -y -qq $package
+    "${sudo[@]}" apt-get "${apt_wait[@]}" remove -y -qq $package
 fi
-"${sudo[@]}" apt-get install -y -qq "$deb"
+"${sudo[@]}" apt-get "${apt_wait[@]}" install -y -qq "$deb"
 [[ -x /usr/bin/$package ]] || fail "/usr/bin/$package is not installed"
 mapfile -t owned < <(dpkg -L $package)
 [[ $(man -w $package) == /usr/share/man/man1/$package.1.gz ]] || fail "man does not find $package(1)"
@@ -96,9 +90,8 @@ set -e
 [[ $rc -eq 124 ]] || fail "the program ended by itself under the offscreen platform (exit $rc)"
 echo "offscreen: still running after 3 s"
 
-# On a virtual X server, with the xcb plug-in a desktop uses: wait until the main window is
-# mapped, then end the program. No fixed delay: the wait ends as soon as the window is there.
-source scripts/xvfb.sh
+# On a virtual X server of its own, with the xcb plug-in a desktop uses: wait until the main
+# window is mapped, then end the program. No fixed delay: the wait ends as soon as the window is there.
 start_xvfb 1280x1024x24 || fail "Xvfb did not start"
 display=$XVFB_DISPLAY
 trap 'stop_xvfb; rm -rf "$stage"' EXIT
@@ -125,7 +118,7 @@ wait $program 2>/dev/null || true
 echo "xcb: main window shown"
 
 step "Remove the package"
-"${sudo[@]}" apt-get remove -y -qq $package
+"${sudo[@]}" apt-get "${apt_wait[@]}" remove -y -qq $package
 left=()
 for path in "${owned[@]}"; do
     [[ $path == /. ]] && continue

@@ -1,16 +1,24 @@
 #!/usr/bin/env bash
 # Installs the Debian packages this project needs, and only those that are missing.
-# Usage: scripts/deps.sh [build|test|run|headless|package|fuzz|trace|screenshots]...   (build is always included)
+# Every Debian package any script of this project needs is installed here and nowhere else.
+# Usage: scripts/deps.sh [build|test|run|headless|package|fuzz|trace|bench|e2e|debootstrap|screenshots]...
+#        (build is always included)
 set -euo pipefail
 
-build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxcb-xkb-dev
        qt6-tools-dev qt6-l10n-tools fonts-dejavu-core fonts-liberation2)
-test=(libgtest-dev libbenchmark-dev xauth xvfb qt6-translations-l10n)
+test=(libgtest-dev libbenchmark-dev xauth xvfb x11-utils qt6-translations-l10n)
 run=(qt6-qpa-plugins xdg-utils qt6-translations-l10n)
 headless=(xvfb x11vnc xauth)
-package=(dpkg-dev file desktop-file-utils appstream lintian man-db)
+# The package check also starts the installed program on Xvfb and looks for its window.
+package=(dpkg-dev file desktop-file-utils appstream xvfb xauth x11-utils lintian man-db)
 fuzz=(clang libclang-rt-14-dev)
 trace=(strace)
+bench=(libbenchmark-dev libx11-dev libxdamage-dev libxtst-dev xvfb openbox)
+# The end-to-end suite: X servers with and without a window manager, input through XTest, the
+# screen and the accessibility bus read back from Python, a private D-Bus session.
+e2e=(xvfb openbox qt6-qpa-plugins python3 python3-xlib python3-pyatspi at-spi2-core dbus-daemon)
+debootstrap=(debootstrap)
 screenshots=(xvfb xauth xdotool x11-apps imagemagick)
 
 wanted=("${build[@]}")
@@ -23,6 +31,9 @@ for need in "$@"; do
         package) wanted+=("${package[@]}") ;;
         fuzz) wanted+=("${fuzz[@]}") ;;
         trace) wanted+=("${trace[@]}") ;;
+        bench) wanted+=("${bench[@]}") ;;
+        e2e) wanted+=("${e2e[@]}") ;;
+        debootstrap) wanted+=("${debootstrap[@]}") ;;
         screenshots) wanted+=("${screenshots[@]}") ;;
         *) echo "deps.sh: unknown need '$need'" >&2; exit 2 ;;
     esac
@@ -39,5 +50,5 @@ echo "Installing: ${missing[*]}"
 sudo=()
 [[ $(id -u) -eq 0 ]] || sudo=(sudo)
 export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq
-"${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"
+"${sudo[@]}" apt-get -o DPkg::Lock::Timeout=300 update -qq
+"${sudo[@]}" apt-get -o DPkg::Lock::Timeout=300 install -y -qq --no-install-recommends "${missing[@]}"

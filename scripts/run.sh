@@ -26,14 +26,13 @@ interface without a password, so it is not used here.)
 MSG
 scripts/deps.sh headless
 
-# The first free X display number.
-display=99
-while [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb ${vnc:-} 2>/dev/null || true' EXIT
-for _ in $(seq 50); do [[ -e /tmp/.X11-unix/X$display ]] && break; sleep 0.1; done
-x11vnc -display ":$display" -localhost -rfbport "$port" -nopw -forever -quiet -bg \
-    -o /dev/null >/dev/null 2>&1
-vnc=$(pgrep -n x11vnc || true)
-DISPLAY=":$display" "$program"
+# A display number the server picks itself, free whatever else runs on this machine.
+source scripts/lib/xvfb.sh
+vnc=
+trap 'stop_xvfb; [[ -n $vnc ]] && kill "$vnc" 2>/dev/null; true' EXIT
+start_xvfb 1024x768x24 || { echo "run.sh: Xvfb did not start" >&2; exit 1; }
+# In the foreground of its own background job, so $! is this x11vnc and no other.
+x11vnc -display "$XVFB_DISPLAY" -localhost -rfbport "$port" -nopw -forever -quiet \
+    -o /dev/null >/dev/null 2>&1 &
+vnc=$!
+DISPLAY=$XVFB_DISPLAY "$program"

@@ -14,8 +14,8 @@ out=packaging/screenshots
 metainfo=packaging/example.quorvane.Sumwright.metainfo.xml
 mkdir -p "$out"
 
-source scripts/xvfb.sh
-start_xvfb 1024x768x24
+source scripts/lib/xvfb.sh
+start_xvfb 1024x768x24 || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=$XVFB_DISPLAY
 program_pid=
 cleanup() {

@@ -4,6 +4,7 @@
 #include "ui/Tags.h"
 #include "ui/Toolkit.h"
 #include "ui/widgets/CommandButton.h"
+#include "ui/widgets/OptionButton.h"
 #include "ui/widgets/Rule.h"
 
 #include <QButtonGroup>
@@ -144,7 +145,7 @@ void MainWindow::buildControls(QWidget *client)
     for (int i = 0; i < LevelCount; ++i) {
         const LevelOption &option = LevelOptions[i];
         const QString caption = translated(option.caption);
-        auto *button = make<QRadioButton>(client, indexed("Options", i), caption);
+        auto *button = make<OptionButton>(client, indexed("Options", i), caption);
         button->setGeometry(twips(option.left, 240, 5055, 375));
         fitIfTranslated(button, caption, option.caption);
         levelGroup->addButton(button, i);

@@ -4,6 +4,7 @@
 #include "ui/Toolkit.h"
 #include "ui/widgets/CommandButton.h"
 #include "ui/widgets/Frame.h"
+#include "ui/widgets/OptionButton.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -79,11 +80,11 @@ void QuestionWindow::build(QuestionControls &ui, QWidget *page)
     ui.modeFrame = make<Frame>(page, QStringLiteral("Frame2"), tr("Select Mode"));
     ui.modeFrame->setGeometry(twips(1680, 1560, 4455, 2055));
     //: Arithmetic written on one line: 12 + 7.
-    ui.modes[0] = make<QRadioButton>(ui.modeFrame, indexed("optMode", 0), tr("Horizontal mode"));
+    ui.modes[0] = make<OptionButton>(ui.modeFrame, indexed("optMode", 0), tr("Horizontal mode"));
     ui.modes[0]->setGeometry(twips(240, 360, 4095, 495));
     ui.modes[0]->setChecked(true);
     //: Arithmetic written in two lines, one number under the other, as on paper.
-    ui.modes[1] = make<QRadioButton>(ui.modeFrame, indexed("optMode", 1), tr("Vertical mode"));
+    ui.modes[1] = make<OptionButton>(ui.modeFrame, indexed("optMode", 1), tr("Vertical mode"));
     ui.modes[1]->setGeometry(twips(240, 840, 4095, 495));
     ui.start = make<CommandButton>(ui.modeFrame, QStringLiteral("cmdStart"), tr("&Start Test"),
                                    StartColour);

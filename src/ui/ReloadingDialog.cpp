@@ -2,11 +2,26 @@
 
 #include "ui/Toolkit.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 
 namespace sumwright {
 
 using namespace toolkit;
+
+namespace {
+
+QWidget *anotherShownWindow(const QWidget *leaving)
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window != leaving && window->isVisible() && window->windowType() != Qt::Popup
+            && window->windowType() != Qt::ToolTip)
+            return window;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 ReloadingDialog::ReloadingDialog(const char *name, const QString &caption, QSize clientTwips,
                                  const QColor &background, artwork::Picture icon)
@@ -33,6 +48,19 @@ void ReloadingDialog::setVisible(bool visible)
 {
     if (visible)
         load();
+    // A window manager gives the keyboard to the window before the active one that goes. With
+    // none (the program's own headless mode is a bare X server shared over VNC) nobody does:
+    // the keys would go to the root window and access keys stay dead until a click. Asked here,
+    // a window manager takes it as an ordinary activation request.
+    // Asked before the window goes, not after: once it is unmapped, the X server has moved the
+    // focus to the root window at a time later than any event the program has seen, and a focus
+    // request stamped with such an event's time is ignored.
+    if (!visible && isVisible() && isActiveWindow()) {
+        QWidget *next = m_cameFrom && m_cameFrom->isVisible() ? m_cameFrom.data()
+                                                              : anotherShownWindow(this);
+        if (next)
+            next->activateWindow();
+    }
     QDialog::setVisible(visible);
 }
 
@@ -66,6 +94,16 @@ void ReloadingDialog::closeEvent(QCloseEvent *event)
     page->hide();
     page->setParent(nullptr);
     page->deleteLater();
+}
+
+// The window the user came from, to hand the keyboard back to.
+void ReloadingDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    if (QWidget *active = QApplication::activeWindow(); active != this)
+        m_cameFrom = active;
 }
 
 } // namespace sumwright

@@ -3,6 +3,7 @@
 #include "ui/Artwork.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <optional>
 
 namespace sumwright {
@@ -19,7 +20,9 @@ public:
 
     // Shows the window modally; returns once it is hidden or closed.
     void showModal();
-    // A showing builds the controls first if they were discarded or never built.
+    // A showing builds the controls first if they were discarded or never built. Hiding the
+    // active window first hands the keyboard to the window the user came from, or else to
+    // another shown window of the program.
     void setVisible(bool visible) override;
 
 protected:
@@ -30,9 +33,11 @@ protected:
     // The page is gone: forget every pointer into it.
     virtual void discardControls() { }
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     QWidget *m_page = nullptr;
+    QPointer<QWidget> m_cameFrom;
     bool m_inModalLoop = false;
 };
 

@@ -29,6 +29,8 @@ void ResultWindow::build(std::array<QLabel *, 3> &lines, QWidget *page)
     auto *close = make<CommandButton>(page, QStringLiteral("cmdClose"), tr("&Close"),
                                       QColor(255, 128, 128));
     close->setGeometry(twips(1680, 2640, 1935, 495));
+    // Escape closes; Enter does nothing, so a last Enter typed fast cannot dismiss the result.
+    close->setPressedByEnter(false);
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
 
     const auto line = [frame](const char *name, int top) {

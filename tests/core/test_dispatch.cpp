@@ -9,6 +9,19 @@ using namespace sumwright::testing;
 
 namespace {
 
+QuestionSelection selectionOf(int qType, int qIndex, int level)
+{
+    QuestionSelection selection;
+    selection.QType = static_cast<std::int16_t>(qType);
+    selection.QIndex = static_cast<std::int16_t>(qIndex);
+    selection.Level = static_cast<std::int16_t>(level);
+    return selection;
+}
+
+} // namespace
+
+namespace {
+
 // Step 3, first letter E, on Easy.
 std::vector<float> letterDrawsForE()
 {
@@ -32,7 +45,7 @@ TEST(DispatchQuestion, setsTheFontByTypeAndKeepsTheLastArithmeticAlignment)
     Answer answer = std::int16_t {0};
 
     ScriptedRandom vertical({forDraw(12, 20), forDraw(7, 20)});
-    dispatchQuestion({0, 0, 0}, true, vertical, label, answer);
+    dispatchQuestion(selectionOf(0, 0, 0), true, vertical, label, answer);
     EXPECT_EQ(label.caption, "   12\r\n + 7");
     EXPECT_EQ(label.fontSize, 48);
     EXPECT_EQ(label.alignment, Alignment::Centre);
@@ -40,14 +53,14 @@ TEST(DispatchQuestion, setsTheFontByTypeAndKeepsTheLastArithmeticAlignment)
 
     // A series question after a vertical test: 14 points, still centred, bVertical ignored.
     ScriptedRandom series(letterDrawsForE());
-    dispatchQuestion({1, 1, 0}, false, series, label, answer);
+    dispatchQuestion(selectionOf(1, 1, 0), false, series, label, answer);
     EXPECT_EQ(label.caption, "E,  H,  K,  N,  ?");
     EXPECT_EQ(label.fontSize, 14);
     EXPECT_EQ(label.alignment, Alignment::Centre);
     EXPECT_EQ(answer, Answer {std::string("Q")});
 
     ScriptedRandom horizontal({forDraw(3, 10), forDraw(7, 10)});
-    dispatchQuestion({0, 3, 0}, false, horizontal, label, answer);
+    dispatchQuestion(selectionOf(0, 3, 0), false, horizontal, label, answer);
     EXPECT_EQ(label.caption, "21 / 3 =");
     EXPECT_EQ(label.fontSize, 48);
     EXPECT_EQ(label.alignment, Alignment::Left);
@@ -55,7 +68,8 @@ TEST(DispatchQuestion, setsTheFontByTypeAndKeepsTheLastArithmeticAlignment)
 
 TEST(DispatchQuestion, aTypeOrKindWithoutGeneratorChangesNeitherCaptionNorAnswer)
 {
-    const QuestionSelection selections[] = {{2, 0, 0}, {1, 3, 0}, {0, 4, 1}, {-1, 0, 0}};
+    const QuestionSelection selections[] = {selectionOf(2, 0, 0), selectionOf(1, 3, 0),
+                                            selectionOf(0, 4, 1), selectionOf(-1, 0, 0)};
     for (const QuestionSelection &selection : selections) {
         QuestionLabel label;
         label.caption = "before";
@@ -78,8 +92,8 @@ TEST(DispatchQuestion, seriesBeforeAnyArithmeticRepeatInEveryProcess)
         Answer answer;
         std::vector<std::string> texts;
         for (int i = 0; i < 10; ++i) {
-            dispatchQuestion({1, static_cast<std::int16_t>(i % 3), 2}, false, random, label,
-                             answer);
+            dispatchQuestion(selectionOf(1, static_cast<std::int16_t>(i % 3), 2), false, random,
+                             label, answer);
             texts.push_back(label.caption);
         }
         return texts;
@@ -95,7 +109,7 @@ TEST(DispatchQuestion, arithmeticQuestionsInOneClockTickDiffer)
     for (int i = 0; i < 20; ++i) {
         QuestionLabel label;
         Answer answer;
-        dispatchQuestion({0, 2, 2}, false, random, label, answer);
+        dispatchQuestion(selectionOf(0, 2, 2), false, random, label, answer);
         texts.insert(label.caption);
     }
     EXPECT_GT(texts.size(), 10U);

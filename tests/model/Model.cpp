@@ -1,21 +1,16 @@
 #include "Model.h"
 
+#include "core/AnswerCheck.h"
+#include "core/QuestionSelection.h"
+#include "core/ResultReport.h"
 #include "ui/Addresses.h"
 
-#include <QUrl>
 #include <Qt>
 #include <algorithm>
-#include <variant>
 
-using namespace sumwright;
+namespace sumwright::testing {
 
 namespace {
-
-const char *const LevelTags[] = {"[Easy Mode]", "[Medium Mode]", "[Hard Mode]"};
-const char *const KindTags[2][4] = {
-        {"Addition ", "Subtraction ", "Multiplication ", "Division "},
-        {"Number Series ", "Alphabet Series ", "Alpha Numeric Series ", nullptr},
-};
 
 // "cmdMath(2)" -> 2 when the name is of that array; -1 otherwise.
 int indexOf(const QString &name, const char *array)
@@ -28,35 +23,13 @@ int indexOf(const QString &name, const char *array)
     return ok ? index : -1;
 }
 
-QString expectedText(const sumwright::Answer &answer)
-{
-    if (const auto *number = std::get_if<std::int16_t>(&answer))
-        return QString::number(*number);
-    return QString::fromStdString(std::get<std::string>(answer));
-}
-
-// Only a to z have capitals among the characters an expected answer can hold.
-QString capitals(QString text)
-{
-    for (QChar &c : text) {
-        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-            c = QChar(c.unicode() - 'a' + 'A');
-    }
-    return text;
-}
-
-QString seconds(long long value)
-{
-    const QString digits
-            = QString::number(value < 0 ? -value : value).rightJustified(2, QLatin1Char('0'));
-    return value < 0 ? QLatin1Char('-') + digits : digits;
-}
+constexpr int CountChoiceTotal = static_cast<int>(std::size(CountChoices));
 
 } // namespace
 
 // The two addresses are the program's own choice; what the model decides is which one opens when.
-const QString Model::WebsiteUrl = QUrl(sumwright::addresses::WebsiteUrl).toString();
-const QString Model::ExitUrl = QUrl(sumwright::addresses::ExitUrl).toString();
+const QUrl Model::WebsiteUrl(addresses::WebsiteUrl);
+const QUrl Model::ExitUrl(addresses::ExitUrl);
 
 QString ModelState::modal() const
 {
@@ -77,16 +50,17 @@ bool ModelState::blocks(const QString &window) const
     return !shown.isEmpty() && shown != window;
 }
 
-std::array<QString, 3> ModelState::resultLines() const
+std::string ModelState::title() const
 {
-    return {
-            QStringLiteral("Total Questions:") + QString(27, QLatin1Char(' '))
-                    + QString::number(resultTotal),
-            QStringLiteral("Wrong Answered:") + QString(23, QLatin1Char(' ')) + QLatin1Char('\t')
-                    + QString::number(resultWrong),
-            QStringLiteral("Time Taken (in sec.)") + QString(19, QLatin1Char(' '))
-                    + QLatin1Char('\t') + seconds(resultSeconds),
-    };
+    return testTitle(qType, qIndex, levelTag(level));
+}
+
+std::array<std::string, 3> ModelState::resultLines() const
+{
+    const TestOutcome outcome {static_cast<double>(resultSeconds) / SecondsPerDay,
+                               static_cast<std::int16_t>(resultTotal),
+                               static_cast<std::int16_t>(resultWrong)};
+    return reportLines(outcome);
 }
 
 void Model::apply(const Delivery &d)
@@ -98,13 +72,11 @@ void Model::apply(const Delivery &d)
     case Delivery::What::Activate:
         break;
     case Delivery::What::Click:
-        if (d.cursor >= 0 && m_state.running)
-            m_state.answerCursor = std::min<int>(d.cursor, m_state.answerText.size());
         click(d.window, d.widget);
         break;
     case Delivery::What::Space:
         if (d.widget == QLatin1String("txtAnswer"))
-            type(QStringLiteral(" "), false, d.selected);
+            m_state.answerEmpty = false;
         else
             click(d.window, d.widget);
         break;
@@ -116,12 +88,18 @@ void Model::apply(const Delivery &d)
         break;
     case Delivery::What::Type:
         if (d.widget == QLatin1String("txtAnswer"))
-            type(d.text, d.replaceText, d.selected);
+            m_state.answerEmpty = false;
         break;
     case Delivery::What::Submit:
-        if (d.window == QLatin1String("frmInput") && d.widget == QLatin1String("txtAnswer")
-            && m_state.running)
-            submit(d.expected);
+        if (d.window == QLatin1String("frmInput") && d.widget == QLatin1String("txtAnswer")) {
+            if (m_state.running)
+                submit(d.text, d.expected);
+        } else if (d.widget.startsWith(QLatin1String("cmd"))
+                   && d.window != QLatin1String("frmResult")) {
+            // Enter presses the focused command button, once however long it is held; the
+            // result window's Close takes Escape, never Enter.
+            click(d.window, d.widget);
+        }
         break;
     case Delivery::What::Escape:
         // Escape leaves the result and About windows; a test is never left by a stray Escape.
@@ -136,44 +114,51 @@ void Model::apply(const Delivery &d)
         mnemonic(d.window, d.text.at(0));
         break;
     case Delivery::What::CountKey:
-        if (d.window == QLatin1String("frmMain") && d.widget == QLatin1String("cbCountQ")) {
-            const int last = static_cast<int>(Counts.size()) - 1;
-            int &index = m_state.countIndex;
-            const int before = index;
-            switch (d.key) {
-            case Qt::Key_Up:
-            case Qt::Key_PageUp:
-                index = std::max(0, index - 1);
-                break;
-            case Qt::Key_Down:
-            case Qt::Key_PageDown:
-                index = std::min(last, index + 1);
-                break;
-            case Qt::Key_Home:
-                index = 0;
-                break;
-            case Qt::Key_End:
-                index = last;
-                break;
-            default:
-                break;
-            }
-            m_stats.countChanges += index != before;
-        }
+        if (d.window == QLatin1String("frmMain") && d.widget == QLatin1String("cbCountQ"))
+            countKey(d.key);
         break;
     }
+}
+
+void Model::countKey(int key)
+{
+    const int last = CountChoiceTotal - 1;
+    int &index = m_state.countIndex;
+    const int before = index;
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_PageUp:
+        index = std::max(0, index - 1);
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_PageDown:
+        index = std::min(last, index + 1);
+        break;
+    case Qt::Key_Home:
+        index = 0;
+        break;
+    case Qt::Key_End:
+        index = last;
+        break;
+    default:
+        break;
+    }
+    m_stats.countChanges += index != before;
 }
 
 void Model::click(const QString &window, const QString &widget)
 {
     if (window == QLatin1String("frmMain")) {
-        if (const int i = indexOf(widget, "Options"); i >= 0) {
-            if (i != m_state.level)
-                setLevel(i);
-        } else if (const int i = indexOf(widget, "cmdMath"); i >= 0) {
-            chooseKind(0, i);
-        } else if (const int i = indexOf(widget, "cmdSeries"); i >= 0) {
-            chooseKind(1, i);
+        const int option = indexOf(widget, "Options");
+        const int math = indexOf(widget, "cmdMath");
+        const int series = indexOf(widget, "cmdSeries");
+        if (option >= 0) {
+            if (option != m_state.level)
+                setLevel(option);
+        } else if (math >= 0) {
+            chooseKind(0, math);
+        } else if (series >= 0) {
+            chooseKind(1, series);
         } else if (widget == QLatin1String("cmdVisitWebsite")) {
             m_state.addresses << WebsiteUrl;
         } else if (widget == QLatin1String("cmdExit")) {
@@ -292,7 +277,6 @@ void Model::chooseKind(int qType, int index)
     m_state.qType = qType;
     m_state.qIndex = index;
     showInput();
-    m_state.title = QLatin1String(KindTags[qType][index]) + QLatin1String(LevelTags[m_state.level]);
 }
 
 void Model::showInput()
@@ -314,44 +298,21 @@ void Model::startTest()
     m_state.running = true;
     m_state.asked = 0;
     m_state.wrong = 0;
-    m_state.answerText.clear();
-    m_state.answerCursor = 0;
+    m_state.answerEmpty = true;
     m_state.startSeconds = m_now;
 }
 
-void Model::type(const QString &text, bool replace, bool selected)
-{
-    if (!m_state.running)
-        return;
-    // A text box takes what can be shown, and the invisible direction and joining marks;
-    // control characters never get in.
-    QString printable;
-    for (const QChar c : text) {
-        if (c.isPrint() || c.category() == QChar::Other_Format)
-            printable += c;
-    }
-    // A selection goes with the first character the box takes, not with one it refuses.
-    if (replace || (selected && !printable.isEmpty())) {
-        m_state.answerText.clear();
-        m_state.answerCursor = 0;
-    }
-    // A full box takes only what still fits, wherever the cursor is.
-    printable.truncate(MaxAnswerLength - m_state.answerText.size());
-    m_state.answerText.insert(m_state.answerCursor, printable);
-    m_state.answerCursor += printable.size();
-}
-
-void Model::submit(const sumwright::Answer &expected)
+void Model::submit(const QString &typed, const Answer &expected)
 {
     ++m_state.asked;
     ++m_stats.submitted;
-    if (capitals(m_state.answerText) != expectedText(expected))
-        ++m_state.wrong;
-    else
+    if (isRightAnswer(typed.toStdString(), expected))
         ++m_stats.right;
-    m_state.answerText.clear();
-    m_state.answerCursor = 0;
-    if (Counts[static_cast<std::size_t>(m_state.countIndex)] <= m_state.asked) {
+    else
+        ++m_state.wrong;
+    m_state.answerEmpty = true;
+    const auto count = CountChoices[static_cast<std::size_t>(m_state.countIndex)];
+    if (countValue(count) <= m_state.asked) {
         ++m_stats.testsFinishedByCount;
         endOfTest();
     }
@@ -368,3 +329,5 @@ void Model::endOfTest()
     m_state.inputVisible = false;
     m_state.resultVisible = true;
 }
+
+} // namespace sumwright::testing

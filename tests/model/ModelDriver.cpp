@@ -1,5 +1,9 @@
 #include "ModelDriver.h"
 
+#include "core/Answer.h"
+#include "core/QuestionSelection.h"
+#include "support/Controls.h"
+#include "support/Input.h"
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
 #include "ui/QuestionWindow.h"
@@ -8,32 +12,19 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QTest>
 #include <QTimer>
 #include <QWindow>
 
-void userKey(QWidget *window, QEvent::Type type, int code, Qt::KeyboardModifiers modifiers,
-             const QString &text, bool autoRepeat)
-{
-    qt_handleKeyEvent(window->windowHandle(), type, code, modifiers, text, autoRepeat);
-}
-
-void userKeyClick(QWidget *window, int code, Qt::KeyboardModifiers modifiers, const QString &text)
-{
-    QPointer<QWidget> guard(window);
-    userKey(window, QEvent::KeyPress, code, modifiers, text);
-    if (guard)
-        userKey(window, QEvent::KeyRelease, code, modifiers, text);
-}
+namespace sumwright::testing {
 
 namespace {
 
@@ -62,33 +53,18 @@ const char16_t *const TypedPieces[]
            u"a", u"b", u"z",       u"A",      u"Q", u"Z", u"x", u"ש",  u"ל",
            u"ع", u"١", u"e\u0301", u"\u0308", u"Ж", u"ß", u"ı", u"中", u"\u200f"};
 
-QWidget *topLevel(const QString &name)
-{
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == name)
-            return widget;
-    }
-    return nullptr;
-}
-
 bool shown(const char *name)
 {
     const QWidget *window = topLevel(QLatin1String(name));
     return window && window->isVisible();
 }
 
-// A close box leaves the old controls behind, hidden, until their deferred deletion: only a
-// visible control is the live one.
+// A window's control of that name if it is on screen; a view may hide some of its controls.
 template<typename T = QWidget>
 T *visibleChild(const QWidget *window, const QString &name)
 {
-    if (!window)
-        return nullptr;
-    for (T *child : window->findChildren<T *>(name)) {
-        if (child->isVisible())
-            return child;
-    }
-    return nullptr;
+    T *child = window ? window->findChild<T *>(name) : nullptr;
+    return child && child->isVisible() ? child : nullptr;
 }
 
 template<typename T>
@@ -101,18 +77,10 @@ bool inside(const QWidget *widget)
     return false;
 }
 
-// An option button reacts only on its mark and caption, not on the rest of its box.
+// Every control reacts anywhere in its box; an option button too, not only on its caption.
 QRect clickArea(const QWidget *widget)
 {
-    const auto *radio = qobject_cast<const QRadioButton *>(widget);
-    if (!radio)
-        return widget->rect();
-    QStyleOptionButton option;
-    option.initFrom(radio);
-    option.text = radio->text();
-    option.icon = radio->icon();
-    option.iconSize = radio->iconSize();
-    return radio->style()->subElementRect(QStyle::SE_RadioButtonClickRect, &option, radio);
+    return widget->rect();
 }
 
 QString namedAncestor(const QWidget *widget, const QWidget *window)
@@ -122,52 +90,6 @@ QString namedAncestor(const QWidget *widget, const QWidget *window)
             return w->objectName();
     }
     return QStringLiteral("page");
-}
-
-// The window that has the keyboard, if it is one of ours.
-QWidget *keyboardWindow()
-{
-    const QWindow *focus = QGuiApplication::focusWindow();
-    if (!focus)
-        return nullptr;
-    for (const char *name : WindowNames) {
-        QWidget *window = topLevel(QLatin1String(name));
-        if (window && window->isVisible() && window->windowHandle() == focus)
-            return window;
-    }
-    return nullptr;
-}
-
-bool clickAnimating()
-{
-    for (const char *name : WindowNames) {
-        if (const QWidget *window = topLevel(QLatin1String(name))) {
-            for (const QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
-                if (button->isDown())
-                    return true;
-            }
-        }
-    }
-    return false;
-}
-
-int keyCode(QChar c)
-{
-    const char16_t u = c.toUpper().unicode();
-    if ((u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == ' ' || u == '-' || u == '+'
-        || u == '.')
-        return u;
-    return Qt::Key_unknown;
-}
-
-void typeText(QWidget *window, const QString &text)
-{
-    QPointer<QWidget> guard(window);
-    for (const QChar c : text) {
-        if (!guard)
-            return;
-        userKeyClick(window, keyCode(c), Qt::NoModifier, QString(c));
-    }
 }
 
 QString asText(bool value)
@@ -185,74 +107,102 @@ QString asText(const QString &value)
     return QLatin1Char('"') + shownText
             + (value.size() > 80 ? QStringLiteral("...\"") : QStringLiteral("\""));
 }
-QString asText(const QStringList &value)
+QString asText(const std::string &value)
 {
-    return QLatin1Char('[') + value.join(QLatin1String(", ")) + QLatin1Char(']');
+    return asText(QString::fromStdString(value));
+}
+QString asText(const QList<QUrl> &value)
+{
+    QStringList texts;
+    for (const QUrl &url : value)
+        texts << url.toString();
+    return QLatin1Char('[') + texts.join(QLatin1String(", ")) + QLatin1Char(']');
+}
+
+QString describeClick(const UserEvent &e)
+{
+    return e.target.isEmpty()
+            ? QStringLiteral("click %1 at (%2,%3)").arg(e.window).arg(e.at.x()).arg(e.at.y())
+            : QStringLiteral("click %1/%2").arg(e.window, e.target);
+}
+QString describeMenu(const UserEvent &e)
+{
+    return QStringLiteral("menu %1").arg(e.target);
+}
+QString describeCloseBox(const UserEvent &e)
+{
+    return QStringLiteral("close box of %1").arg(e.window);
+}
+QString describeType(const UserEvent &e)
+{
+    return QStringLiteral("type %1").arg(asText(e.text));
+}
+QString describeRightAnswer(const UserEvent &e)
+{
+    return QStringLiteral("type the right answer%1 + Enter")
+            .arg(e.lower ? QStringLiteral(" in lower case") : QString());
+}
+QString describeWrongAnswer(const UserEvent &e)
+{
+    return QStringLiteral("type a wrong answer (variant %1, %2) + Enter")
+            .arg(e.key)
+            .arg(asText(e.text));
+}
+QString describeEnter(const UserEvent &e)
+{
+    return e.key == Qt::Key_Enter ? QStringLiteral("keypad Enter") : QStringLiteral("Return");
+}
+QString describeHoldEnter(const UserEvent &e)
+{
+    return QStringLiteral("Return held (%1 repeats)").arg(e.repeats);
+}
+QString describeKey(const UserEvent &e)
+{
+    return QStringLiteral("key %1").arg(QKeySequence(e.key).toString());
+}
+QString describeAlt(const UserEvent &e)
+{
+    return QStringLiteral("Alt+%1").arg(e.text);
+}
+QString describeCountKey(const UserEvent &e)
+{
+    return QStringLiteral("cbCountQ key %1").arg(QKeySequence(e.key).toString());
+}
+QString describeActivate(const UserEvent &e)
+{
+    return QStringLiteral("activate %1").arg(e.window);
 }
 
 } // namespace
 
 QString UserEvent::describe() const
 {
-    QString what;
-    switch (kind) {
-    case Kind::Click:
-        what = target.isEmpty()
-                ? QStringLiteral("click %1 at (%2,%3)").arg(window).arg(at.x()).arg(at.y())
-                : QStringLiteral("click %1/%2").arg(window, target);
-        break;
-    case Kind::Menu:
-        what = QStringLiteral("menu %1").arg(target);
-        break;
-    case Kind::CloseBox:
-        what = QStringLiteral("close box of %1").arg(window);
-        break;
-    case Kind::Type:
-        what = QStringLiteral("type %1").arg(asText(text));
-        break;
-    case Kind::RightAnswer:
-        what = QStringLiteral("type the right answer%1 + Enter")
-                       .arg(lower ? QStringLiteral(" in lower case") : QString());
-        break;
-    case Kind::WrongAnswer:
-        what = QStringLiteral("type a wrong answer (variant %1, %2) + Enter")
-                       .arg(key)
-                       .arg(asText(text));
-        break;
-    case Kind::Enter:
-        what = key == Qt::Key_Enter ? QStringLiteral("keypad Enter") : QStringLiteral("Return");
-        break;
-    case Kind::HoldEnter:
-        what = QStringLiteral("Return held (%1 repeats)").arg(repeats);
-        break;
-    case Kind::Key:
-        what = QStringLiteral("key %1").arg(QKeySequence(key).toString());
-        break;
-    case Kind::Alt:
-        what = QStringLiteral("Alt+%1").arg(text);
-        break;
-    case Kind::CountKey:
-        what = QStringLiteral("cbCountQ key %1").arg(QKeySequence(key).toString());
-        break;
-    case Kind::Activate:
-        what = QStringLiteral("activate %1").arg(window);
-        break;
-    }
+    const QString what = ModelRun::actionFor(kind).describe(*this);
     return advance
             ? QStringLiteral("[clock %1%2 s] %3").arg(advance > 0 ? "+" : "").arg(advance).arg(what)
             : what;
 }
 
-AddressLog::AddressLog()
+const ModelRun::Action &ModelRun::actionFor(UserEvent::Kind kind)
 {
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
-}
-
-AddressLog::~AddressLog()
-{
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    using R = ModelRun;
+    // Indexed by UserEvent::Kind.
+    static const Action actions[] = {
+            {describeClick, &R::resolveClick, &R::performClick},
+            {describeMenu, &R::resolveMenu, &R::performMenu},
+            {describeCloseBox, &R::resolveCloseBox, &R::performCloseBox},
+            {describeType, &R::resolveType, &R::performType},
+            {describeRightAnswer, &R::resolveAnswer, &R::performAnswer},
+            {describeWrongAnswer, &R::resolveAnswer, &R::performAnswer},
+            {describeEnter, &R::resolveEnter, &R::performEnter},
+            {describeHoldEnter, &R::resolveEnter, &R::performHoldEnter},
+            {describeKey, &R::resolveKey, &R::performKey},
+            {describeAlt, &R::resolveAlt, &R::performAlt},
+            {describeCountKey, &R::resolveCountKey, &R::performCountKey},
+            {describeActivate, &R::resolveActivate, &R::performActivate},
+    };
+    static_assert(std::size(actions) == static_cast<std::size_t>(UserEvent::Kind::Activate) + 1);
+    return actions[static_cast<std::size_t>(kind)];
 }
 
 ModelRun::ModelRun(std::uint64_t seed, long long events)
@@ -266,33 +216,33 @@ ModelRun::ModelRun(std::vector<UserEvent> script)
 {
 }
 
-ModelRun::~ModelRun() = default;
+ModelRun::~ModelRun()
+{
+    m_fixture.discard();
+}
 
 ModelRun::Outcome ModelRun::run()
 {
     QEventLoop loop;
     connect(this, &QObject::objectNameChanged, &loop, &QEventLoop::quit);
     restart();
-    QTimer::singleShot(0, this, &ModelRun::tick);
+    next();
     loop.exec();
-    m_forms.reset();
+    m_fixture.discard();
     m_outcome.stats = m_model.stats();
     return m_outcome;
 }
 
+void ModelRun::next()
+{
+    QMetaObject::invokeMethod(this, &ModelRun::tick, Qt::QueuedConnection);
+}
+
 void ModelRun::restart()
 {
-    m_forms.reset();
-    m_random = std::make_unique<DriverRandom>();
-    m_forms = std::make_unique<sumwright::Program>(*m_random, m_clock);
-    m_programEnded = false;
-    m_forms->setProgramEnder([this] { m_programEnded = true; });
-    m_addresses.opened.clear();
+    m_fixture.setUp();
     m_model.reset();
-    m_model.setClock(m_clock.seconds);
-    MainWindow &main = m_forms->frmMain();
-    main.show();
-    main.activateWindow();
+    m_model.setClock(m_fixture.clock.seconds());
 }
 
 void ModelRun::finish()
@@ -304,12 +254,13 @@ void ModelRun::tick()
 {
     if (m_done)
         return;
-    if (m_checkPending && clickAnimating()) {
-        // An access key presses its button after a short animation; look only once it has.
-        QTimer::singleShot(5, this, &ModelRun::tick);
-        return;
-    }
     if (m_checkPending) {
+        // Look only once an access key's button has been let go and has clicked.
+        if (QAbstractButton *button = buttonHeldDown()) {
+            connect(button, &QAbstractButton::released, this, &ModelRun::next,
+                    Qt::SingleShotConnection);
+            return;
+        }
         m_checkPending = false;
         const QString difference = compare();
         if (!difference.isEmpty()) {
@@ -330,7 +281,7 @@ void ModelRun::tick()
             modal->hide();
         if (++m_idleTicks > 1000)
             qFatal("a modal window does not let go");
-        QTimer::singleShot(0, this, &ModelRun::tick);
+        next();
         return;
     }
     if (m_model.state().ended) {
@@ -340,7 +291,7 @@ void ModelRun::tick()
             m_outcome.difference
                     = QStringLiteral("the program ended while a modal window was open");
             finish();
-            QTimer::singleShot(0, this, &ModelRun::tick);
+            next();
             return;
         }
         restart();
@@ -356,7 +307,7 @@ void ModelRun::tick()
     }
     if (!event) {
         finish();
-        QTimer::singleShot(0, this, &ModelRun::tick);
+        next();
         return;
     }
     deliver(*event);
@@ -364,16 +315,21 @@ void ModelRun::tick()
 
 void ModelRun::deliver(const UserEvent &event)
 {
-    m_clock.seconds += event.advance;
-    m_model.setClock(m_clock.seconds);
-    const std::vector<Delivery> deliveries = resolve(event);
+    m_fixture.clock.advance(event.advance);
+    m_model.setClock(m_fixture.clock.seconds());
+    const Action &action = actionFor(event.kind);
+    m_window = nullptr;
+    m_focus = nullptr;
+    const std::vector<Delivery> deliveries = (this->*action.resolve)(event);
     for (const Delivery &delivery : deliveries)
         m_model.apply(delivery);
     m_outcome.events.push_back(event);
     m_checkPending = true;
-    QTimer::singleShot(0, this, &ModelRun::tick);
+    next();
+    if (deliveries.empty() || !m_window)
+        return;
     ++m_depth;
-    perform(event, deliveries);
+    (this->*action.perform)(event);
     --m_depth;
 }
 
@@ -525,270 +481,245 @@ UserEvent ModelRun::generate()
     }
 }
 
-namespace {
-
-// Tab into a text box selects all of it, and typing then replaces it: the toolkit's doing, which
-// the model takes from it rather than modelling the focus chain.
-bool wholeTextSelected(const QWidget *control)
+bool ModelRun::takeKeyboard()
 {
-    const auto *box = qobject_cast<const QLineEdit *>(control);
-    return box && box->hasSelectedText() && box->selectedText() == box->text();
+    const QWindow *focus = QGuiApplication::focusWindow();
+    m_window = nullptr;
+    m_focus = nullptr;
+    if (!focus)
+        return false;
+    for (const char *name : WindowNames) {
+        QWidget *window = topLevel(QLatin1String(name));
+        if (window && window->isVisible() && window->windowHandle() == focus) {
+            m_window = window;
+            m_focus = window->focusWidget() ? window->focusWidget() : window;
+            return true;
+        }
+    }
+    return false;
 }
 
-} // namespace
-
-std::vector<Delivery> ModelRun::resolve(const UserEvent &e)
+Answer ModelRun::expectedAnswer()
 {
-    using What = Delivery::What;
-    QWidget *window = nullptr;
-    QWidget *focus = nullptr;
-    const auto takeKeyboard = [&] {
-        window = keyboardWindow();
-        if (window)
-            focus = window->focusWidget() ? window->focusWidget() : window;
-        return window != nullptr;
-    };
-    const auto expected = [this]() -> sumwright::Answer {
-        if (!m_forms->hasInput())
-            return std::int16_t {0};
-        return m_forms->frmInput().session().vAnswer;
-    };
-    const auto answerBoxFocused = [&] {
-        return takeKeyboard() && window->objectName() == QLatin1String("frmInput")
-                && focus->objectName() == QLatin1String("txtAnswer")
-                && m_forms->frmInput().isTestRunning();
-    };
-    const auto skip = [this] {
-        m_target = nullptr;
-        return std::vector<Delivery> {};
-    };
-    m_target = nullptr;
-
-    switch (e.kind) {
-    case UserEvent::Kind::Click: {
-        window = topLevel(e.window);
-        if (!window || !window->isVisible())
-            return skip();
-        QPoint point = e.at;
-        if (!e.target.isEmpty()) {
-            const QWidget *control = visibleChild(window, e.target);
-            if (!control)
-                return skip();
-            // A click in the answer box lands after the last character, so typing goes on at the
-            // end.
-            const QPoint inControl = qobject_cast<const QLineEdit *>(control)
-                    ? QPoint(control->width() - 3, control->height() / 2)
-                    : clickArea(control).center();
-            point = control->mapTo(window, inControl);
-        }
-        if (!window->rect().contains(point))
-            return skip();
-        QWidget *hit = window->childAt(point);
-        if (inside<QComboBox>(hit) || inside<QMenuBar>(hit))
-            return skip();
-        m_target = window;
-        m_point = point;
-        if (hit && !clickArea(hit).contains(hit->mapFrom(window, point)))
-            return {{What::Click, e.window, QStringLiteral("page")}};
-        Delivery click {What::Click, e.window, namedAncestor(hit, window)};
-        // Right-to-left text puts "after the last character" somewhere else on screen; where a
-        // click lands in shaped text is the toolkit's to say, so the model asks it.
-        if (auto *box = qobject_cast<QLineEdit *>(hit))
-            click.cursor = box->cursorPositionAt(box->mapFrom(window, point));
-        return {click};
-    }
-    case UserEvent::Kind::Menu:
-        if (QApplication::activeModalWidget())
-            return skip();
-        m_target = &m_forms->frmMain();
-        return {{What::Menu, QStringLiteral("frmMain"), {}, e.target}};
-    case UserEvent::Kind::CloseBox: {
-        window = topLevel(e.window);
-        const QWidget *modal = QApplication::activeModalWidget();
-        if (!window || !window->isVisible() || (modal && modal != window))
-            return skip();
-        m_target = window;
-        return {{What::CloseBox, e.window}};
-    }
-    case UserEvent::Kind::Type: {
-        if (!takeKeyboard() || inside<QComboBox>(focus))
-            return skip();
-        m_target = window;
-        m_text = e.text;
-        if (!qobject_cast<QLineEdit *>(focus))
-            m_text.remove(QLatin1Char(' ')); // a blank would press a focused button
-        Delivery type {What::Type, window->objectName(), focus->objectName(), m_text};
-        type.selected = wholeTextSelected(focus);
-        return {type};
-    }
-    case UserEvent::Kind::RightAnswer:
-    case UserEvent::Kind::WrongAnswer: {
-        if (!answerBoxFocused())
-            return skip();
-        const sumwright::Answer answer = expected();
-        const QString right = QString::fromStdString(sumwright::answerText(answer));
-        if (e.kind == UserEvent::Kind::RightAnswer) {
-            m_text = e.lower ? right.toLower() : right;
-        } else {
-            switch (e.key) {
-            case 0:
-                m_text = QLatin1Char('0') + right;
-                break;
-            case 1:
-                m_text = right + QLatin1Char(' ');
-                break;
-            case 2:
-                m_text = QLatin1Char('+') + right;
-                break;
-            case 3:
-                m_text = right + QLatin1String(".0");
-                break;
-            case 4:
-                m_text.clear();
-                break;
-            default:
-                m_text = e.text;
-                break;
-            }
-        }
-        m_target = window;
-        Delivery type {What::Type, QStringLiteral("frmInput"), QStringLiteral("txtAnswer"), m_text};
-        type.replaceText = true;
-        Delivery submit {What::Submit, QStringLiteral("frmInput"), QStringLiteral("txtAnswer")};
-        submit.expected = answer;
-        return {type, submit};
-    }
-    case UserEvent::Kind::Enter:
-    case UserEvent::Kind::HoldEnter: {
-        if (!takeKeyboard())
-            return skip();
-        m_target = window;
-        Delivery submit {What::Submit, window->objectName(), focus->objectName()};
-        submit.expected = expected();
-        return {submit};
-    }
-    case UserEvent::Kind::Key:
-        if (!takeKeyboard())
-            return skip();
-        if (e.key == Qt::Key_Space && inside<QComboBox>(focus))
-            return skip(); // would open the drop-down list
-        m_target = window;
-        if (e.key == Qt::Key_Escape)
-            return {{What::Escape, window->objectName()}};
-        if (e.key == Qt::Key_Space
-            && (qobject_cast<QAbstractButton *>(focus) || qobject_cast<QLineEdit *>(focus))) {
-            Delivery space {What::Space, window->objectName(), focus->objectName()};
-            space.selected = wholeTextSelected(focus);
-            return {space};
-        }
-        return {{What::Nothing, window->objectName()}};
-    case UserEvent::Kind::Alt:
-        if (!takeKeyboard())
-            return skip();
-        m_target = window;
-        return {{What::Mnemonic, window->objectName(), {}, e.text}};
-    case UserEvent::Kind::CountKey: {
-        if (!takeKeyboard() || window->objectName() != QLatin1String("frmMain")
-            || QApplication::activeModalWidget())
-            return skip();
-        // Tab round to the combo box, as a keyboard user would.
-        for (int i = 0; i < 30 && !inside<QComboBox>(QApplication::focusWidget()); ++i)
-            userKeyClick(window, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
-        if (!inside<QComboBox>(QApplication::focusWidget()))
-            return skip();
-        m_target = window;
-        return {{What::CountKey, QStringLiteral("frmMain"), QStringLiteral("cbCountQ"), {}, e.key}};
-    }
-    case UserEvent::Kind::Activate:
-        window = topLevel(e.window);
-        if (!window || !window->isVisible())
-            return skip();
-        m_target = window;
-        return {{What::Activate, e.window}};
-    }
-    return skip();
+    if (!m_fixture.program().hasInput())
+        return std::int16_t {0};
+    return m_fixture.input().session().vAnswer;
 }
 
-void ModelRun::perform(const UserEvent &e, const std::vector<Delivery> &deliveries)
+QString ModelRun::answerBoxText()
 {
-    QPointer<QWidget> window = m_target;
-    if (deliveries.empty() || !window)
-        return;
-    switch (e.kind) {
-    case UserEvent::Kind::Click: {
-        QWindow *handle = window->windowHandle();
-        const QPointF global = window->mapToGlobal(QPointF(m_point));
-        m_mouseTime += 1000; // far apart: never a double click
-        qt_handleMouseEvent(handle, QPointF(m_point), global, Qt::LeftButton, Qt::LeftButton,
-                            QEvent::MouseButtonPress, Qt::NoModifier, m_mouseTime);
-        if (window)
-            qt_handleMouseEvent(handle, QPointF(m_point), global, Qt::NoButton, Qt::LeftButton,
-                                QEvent::MouseButtonRelease, Qt::NoModifier, m_mouseTime + 1);
-        break;
-    }
-    case UserEvent::Kind::Menu:
-        if (auto *action = window->findChild<QAction *>(e.target))
-            action->trigger();
-        break;
-    case UserEvent::Kind::CloseBox:
-        window->close();
-        break;
-    case UserEvent::Kind::Type:
-        typeText(window, m_text);
-        break;
-    case UserEvent::Kind::RightAnswer:
-    case UserEvent::Kind::WrongAnswer:
-        userKeyClick(window, Qt::Key_A, Qt::ControlModifier, QStringLiteral("\x01"));
-        userKeyClick(window, Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
-        typeText(window, m_text);
-        if (window)
-            userKeyClick(window, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-        break;
-    case UserEvent::Kind::Enter:
-        userKeyClick(window, e.key, e.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier,
-                     QStringLiteral("\r"));
-        break;
-    case UserEvent::Kind::HoldEnter: {
-        const QString cr = QStringLiteral("\r");
-        userKey(window, QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, cr);
-        for (int i = 0; i < e.repeats && window; ++i) {
-            userKey(window, QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, cr, true);
-            if (window)
-                userKey(window, QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, cr, true);
-        }
-        if (window)
-            userKey(window, QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, cr);
-        break;
-    }
-    case UserEvent::Kind::Key: {
-        const Qt::KeyboardModifiers modifiers
-                = e.key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
-        const QString text = e.key == Qt::Key_Escape ? QStringLiteral("\x1b")
-                : e.key == Qt::Key_Tab               ? QStringLiteral("\t")
-                : e.key == Qt::Key_Space             ? QStringLiteral(" ")
-                                                     : QString();
-        userKeyClick(window, e.key, modifiers, text);
-        break;
-    }
-    case UserEvent::Kind::Alt: {
-        const QChar letter = e.text.at(0);
-        userKey(window, QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
-        if (window)
-            userKeyClick(window, letter.unicode(), Qt::AltModifier, QString(letter.toLower()));
-        if (window)
-            userKey(window, QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
-        break;
-    }
-    case UserEvent::Kind::CountKey:
-        userKeyClick(window, e.key, Qt::NoModifier);
-        break;
-    case UserEvent::Kind::Activate:
-        window->activateWindow();
-        break;
-    }
+    const auto *box = qobject_cast<const QLineEdit *>(m_focus.data());
+    return box ? box->text() : QString();
 }
 
-QString ModelRun::compare() const
+std::vector<Delivery> ModelRun::resolveClick(const UserEvent &e)
+{
+    QWidget *window = topLevel(e.window);
+    if (!window || !window->isVisible())
+        return {};
+    QPoint point = e.at;
+    if (!e.target.isEmpty()) {
+        const QWidget *control = visibleChild(window, e.target);
+        if (!control)
+            return {};
+        point = control->mapTo(window, clickArea(control).center());
+    }
+    if (!window->rect().contains(point))
+        return {};
+    QWidget *hit = window->childAt(point);
+    if (inside<QComboBox>(hit) || inside<QMenuBar>(hit))
+        return {};
+    m_window = window;
+    m_point = point;
+    if (hit && !clickArea(hit).contains(hit->mapFrom(window, point)))
+        return {{Delivery::What::Click, e.window, QStringLiteral("page")}};
+    return {{Delivery::What::Click, e.window, namedAncestor(hit, window)}};
+}
+
+void ModelRun::performClick(const UserEvent & /*event*/)
+{
+    input::clickAt(m_window, m_point);
+}
+
+std::vector<Delivery> ModelRun::resolveMenu(const UserEvent &e)
+{
+    if (QApplication::activeModalWidget())
+        return {};
+    m_window = &m_fixture.main();
+    return {{Delivery::What::Menu, QStringLiteral("frmMain"), {}, e.target}};
+}
+
+void ModelRun::performMenu(const UserEvent &e)
+{
+    if (auto *action = m_window->findChild<QAction *>(e.target))
+        action->trigger();
+}
+
+std::vector<Delivery> ModelRun::resolveCloseBox(const UserEvent &e)
+{
+    QWidget *window = topLevel(e.window);
+    const QWidget *modal = QApplication::activeModalWidget();
+    if (!window || !window->isVisible() || (modal && modal != window))
+        return {};
+    m_window = window;
+    return {{Delivery::What::CloseBox, e.window}};
+}
+
+void ModelRun::performCloseBox(const UserEvent & /*event*/)
+{
+    m_window->close();
+}
+
+std::vector<Delivery> ModelRun::resolveType(const UserEvent &e)
+{
+    if (!takeKeyboard() || inside<QComboBox>(m_focus))
+        return {};
+    m_text = e.text;
+    if (!qobject_cast<QLineEdit *>(m_focus))
+        m_text.remove(QLatin1Char(' ')); // a blank would press a focused button
+    return {{Delivery::What::Type, m_window->objectName(), m_focus->objectName(), m_text}};
+}
+
+void ModelRun::performType(const UserEvent & /*event*/)
+{
+    input::type(m_text);
+}
+
+std::vector<Delivery> ModelRun::resolveAnswer(const UserEvent &e)
+{
+    if (!takeKeyboard() || m_window->objectName() != QLatin1String("frmInput")
+        || m_focus->objectName() != QLatin1String("txtAnswer")
+        || !m_fixture.input().isTestRunning())
+        return {};
+    const Answer answer = expectedAnswer();
+    const QString right = QString::fromStdString(answerText(answer));
+    if (e.kind == UserEvent::Kind::RightAnswer) {
+        m_text = e.lower ? right.toLower() : right;
+    } else {
+        switch (e.key) {
+        case 0:
+            m_text = QLatin1Char('0') + right;
+            break;
+        case 1:
+            m_text = right + QLatin1Char(' ');
+            break;
+        case 2:
+            m_text = QLatin1Char('+') + right;
+            break;
+        case 3:
+            m_text = right + QLatin1String(".0");
+            break;
+        case 4:
+            m_text.clear();
+            break;
+        default:
+            m_text = e.text;
+            break;
+        }
+    }
+    Delivery submit {Delivery::What::Submit, QStringLiteral("frmInput"),
+                     QStringLiteral("txtAnswer"), m_text};
+    submit.expected = answer;
+    return {submit};
+}
+
+void ModelRun::performAnswer(const UserEvent & /*event*/)
+{
+    input::answer(m_text);
+}
+
+std::vector<Delivery> ModelRun::resolveEnter(const UserEvent & /*event*/)
+{
+    if (!takeKeyboard())
+        return {};
+    Delivery submit {Delivery::What::Submit, m_window->objectName(), m_focus->objectName(),
+                     answerBoxText()};
+    submit.expected = expectedAnswer();
+    return {submit};
+}
+
+void ModelRun::performEnter(const UserEvent &e)
+{
+    input::keyClick(e.key, e.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+}
+
+void ModelRun::performHoldEnter(const UserEvent &e)
+{
+    input::holdEnter(Qt::Key_Return, e.repeats);
+}
+
+std::vector<Delivery> ModelRun::resolveKey(const UserEvent &e)
+{
+    if (!takeKeyboard())
+        return {};
+    if (e.key == Qt::Key_Space && inside<QComboBox>(m_focus))
+        return {}; // would open the drop-down list
+    if (e.key == Qt::Key_Escape)
+        return {{Delivery::What::Escape, m_window->objectName()}};
+    if (e.key == Qt::Key_Space
+        && (qobject_cast<QAbstractButton *>(m_focus) || qobject_cast<QLineEdit *>(m_focus)))
+        return {{Delivery::What::Space, m_window->objectName(), m_focus->objectName()}};
+    return {{Delivery::What::Nothing, m_window->objectName()}};
+}
+
+void ModelRun::performKey(const UserEvent &e)
+{
+    input::keyClick(e.key, e.key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+}
+
+std::vector<Delivery> ModelRun::resolveAlt(const UserEvent &e)
+{
+    if (!takeKeyboard())
+        return {};
+    return {{Delivery::What::Mnemonic, m_window->objectName(), {}, e.text}};
+}
+
+void ModelRun::performAlt(const UserEvent &e)
+{
+    const QChar letter = e.text.at(0);
+    input::key(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+    input::keyClick(letter.unicode(), Qt::AltModifier, QString(letter.toLower()));
+    if (QGuiApplication::focusWindow())
+        input::key(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+}
+
+std::vector<Delivery> ModelRun::resolveCountKey(const UserEvent &e)
+{
+    if (!takeKeyboard() || m_window->objectName() != QLatin1String("frmMain")
+        || QApplication::activeModalWidget())
+        return {};
+    // Tab round to the combo box, as a keyboard user would.
+    for (int i = 0; i < 30 && !inside<QComboBox>(QApplication::focusWidget()); ++i)
+        input::keyClick(Qt::Key_Tab);
+    if (!inside<QComboBox>(QApplication::focusWidget()))
+        return {};
+    return {{Delivery::What::CountKey,
+             QStringLiteral("frmMain"),
+             QStringLiteral("cbCountQ"),
+             {},
+             e.key}};
+}
+
+void ModelRun::performCountKey(const UserEvent &e)
+{
+    input::keyClick(e.key);
+}
+
+std::vector<Delivery> ModelRun::resolveActivate(const UserEvent &e)
+{
+    QWidget *window = topLevel(e.window);
+    if (!window || !window->isVisible())
+        return {};
+    m_window = window;
+    return {{Delivery::What::Activate, e.window}};
+}
+
+void ModelRun::performActivate(const UserEvent & /*event*/)
+{
+    m_window->activateWindow();
+}
+
+QString ModelRun::compare()
 {
     const ModelState &m = m_model.state();
     QStringList differences;
@@ -798,13 +729,15 @@ QString ModelRun::compare() const
                                    .arg(what, asText(program), asText(model));
     };
 
-    check(QStringLiteral("program ended"), m_programEnded, m.ended);
-    check(QStringLiteral("addresses opened"), m_addresses.opened, m.addresses);
-    if (m_programEnded || m.ended)
+    Program &program = m_fixture.program();
+    const bool ended = m_fixture.programEnds > 0;
+    check(QStringLiteral("program ended"), ended, m.ended);
+    check(QStringLiteral("addresses opened"), m_fixture.urls->opened, m.addresses);
+    if (ended || m.ended)
         return differences.join(QLatin1String("\n    "));
 
-    MainWindow &main = m_forms->frmMain();
-    const QuestionSelection &selection = m_forms->selection();
+    MainWindow &main = program.frmMain();
+    const QuestionSelection &selection = program.selection();
     check(QStringLiteral("Level"), int {selection.Level}, m.level);
     static const char *const levelItems[] = {"mEasy", "mMedium", "mHard"};
     for (int i = 0; i < 3; ++i) {
@@ -813,11 +746,9 @@ QString ModelRun::compare() const
         check(QStringLiteral("%1 checked").arg(QLatin1String(levelItems[i])),
               main.findChild<QAction *>(QLatin1String(levelItems[i]))->isChecked(), i == m.level);
     }
-    static const char *const tags[] = {"[Easy Mode]", "[Medium Mode]", "[Hard Mode]"};
-    check(QStringLiteral("LevelTag"), QString::fromStdString(selection.LevelTag),
-          QString::fromLatin1(tags[m.level]));
-    check(QStringLiteral("count"), QString::fromStdString(selection.countText),
-          QString::number(Model::Counts[static_cast<std::size_t>(m.countIndex)]));
+    check(QStringLiteral("LevelTag"), selection.LevelTag, std::string(levelTag(m.level)));
+    check(QStringLiteral("count"), selection.countText,
+          std::string(CountChoices[static_cast<std::size_t>(m.countIndex)]));
     check(QStringLiteral("QType"), int {selection.QType}, m.qType);
     check(QStringLiteral("QIndex"), int {selection.QIndex}, m.qIndex);
 
@@ -830,11 +761,11 @@ QString ModelRun::compare() const
           m.aboutProgrammerVisible);
     const QWidget *modal = QApplication::activeModalWidget();
     check(QStringLiteral("modal window"), modal ? modal->objectName() : QString(), m.modal());
-    check(QStringLiteral("frmInput created"), m_forms->hasInput(), m.inputCreated);
-    check(QStringLiteral("frmResult created"), m_forms->hasResult(), m.resultCreated);
+    check(QStringLiteral("frmInput created"), program.hasInput(), m.inputCreated);
+    check(QStringLiteral("frmResult created"), program.hasResult(), m.resultCreated);
 
-    if (m_forms->hasInput()) {
-        QuestionWindow &input = m_forms->frmInput();
+    if (program.hasInput()) {
+        QuestionWindow &input = program.frmInput();
         check(QStringLiteral("iAsked"), int {input.session().iAsked}, m.asked);
         check(QStringLiteral("iWrong"), int {input.session().iWrong}, m.wrong);
         if (input.isVisible()) {
@@ -847,7 +778,7 @@ QString ModelRun::compare() const
             check(QStringLiteral("cmdEndTest shown"), visible("cmdEndTest"), m.running);
             check(QStringLiteral("cmdClose shown"), visible("cmdClose"), m.running);
             if (const auto *title = visibleChild<QLabel>(&input, QStringLiteral("lblTitle")))
-                check(QStringLiteral("lblTitle"), title->text(), m.title);
+                check(QStringLiteral("lblTitle"), title->text().toStdString(), m.title());
             check(QStringLiteral("bVertical"), input.session().bVertical, m.vertical);
             if (!m.running) {
                 const auto *vertical
@@ -855,8 +786,9 @@ QString ModelRun::compare() const
                 check(QStringLiteral("optMode(1) marked"), vertical && vertical->isChecked(),
                       m.markedMode == 1);
             } else if (const auto *answer
-                       = visibleChild<QLineEdit>(&input, QStringLiteral("txtAnswer"))) {
-                check(QStringLiteral("txtAnswer"), answer->text(), m.answerText);
+                       = visibleChild<QLineEdit>(&input, QStringLiteral("txtAnswer"));
+                       answer && m.answerEmpty) {
+                check(QStringLiteral("txtAnswer"), answer->text(), QString());
             }
         }
     }
@@ -867,8 +799,8 @@ QString ModelRun::compare() const
         const auto expected = m.resultLines();
         for (std::size_t i = 0; i < 3; ++i) {
             const auto *label = visibleChild<QLabel>(result, QLatin1String(lines[i]));
-            check(QLatin1String(lines[i]), label ? label->text() : QStringLiteral("(none)"),
-                  expected[i]);
+            check(QLatin1String(lines[i]),
+                  label ? label->text().toStdString() : std::string("(none)"), expected[i]);
         }
     }
     return differences.join(QLatin1String("\n    "));
@@ -917,3 +849,5 @@ std::vector<UserEvent> shrink(std::vector<UserEvent> events, int timeBudgetSecon
     }
     return events;
 }
+
+} // namespace sumwright::testing

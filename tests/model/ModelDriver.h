@@ -1,43 +1,18 @@
 #pragma once
 
 #include "Model.h"
-#include "core/DateTime.h"
-#include "core/Random.h"
+#include "support/ProgramFixture.h"
 
-#include <QEvent>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
-#include <QUrl>
-#include <QWidget>
-#include <memory>
 #include <optional>
 #include <random>
 #include <vector>
 
-using namespace sumwright;
+class QWidget;
 
-namespace sumwright {
-class Program;
-}
-
-// A key as the window system delivers it to `window`: one blocked by a modal window never
-// sees it, and the focused control gets it. The release is skipped if the press closed it.
-void userKey(QWidget *window, QEvent::Type type, int code, Qt::KeyboardModifiers modifiers,
-             const QString &text = {}, bool autoRepeat = false);
-void userKeyClick(QWidget *window, int code, Qt::KeyboardModifiers modifiers,
-                  const QString &text = {});
-
-// The shown control of that name: a window may hold hidden ones of the same name.
-template<typename T = QWidget>
-T *shownChild(const QWidget *window, const QString &name)
-{
-    for (T *child : window->findChildren<T *>(name)) {
-        if (child->isVisible())
-            return child;
-    }
-    return nullptr;
-}
+namespace sumwright::testing {
 
 // One user action, written so that it can be replayed on a fresh program: targets are named,
 // and a right answer is read from the program when it is typed, not when it was first drawn.
@@ -49,7 +24,7 @@ struct UserEvent
         CloseBox,    // of window `window`
         Type,        // `text` into the focused control
         RightAnswer, // select all, type the expected answer (lower case when `lower`), Enter
-        WrongAnswer, // select all, type `text` (when it is not the answer), Enter
+        WrongAnswer, // select all, type a wrong answer (variant `key`, else `text`), Enter
         Enter,       // `key` (Return or keypad Enter) pressed and released
         HoldEnter,   // Return held down: `repeats` auto-repeated releases and presses
         Key,         // `key` (Escape, Tab, Backtab, Space) to the focused control
@@ -70,44 +45,8 @@ struct UserEvent
     [[nodiscard]] QString describe() const;
 };
 
-// The clock moves only when the driver says so, whole seconds at a time; it may go back.
-class DriverClock final : public sumwright::Clock
-{
-public:
-    [[nodiscard]] sumwright::DateTime now() const override
-    {
-        return Origin + static_cast<double>(seconds) / sumwright::SecondsPerDay;
-    }
-    long long seconds = 0;
-    static constexpr sumwright::DateTime Origin = 45365.375; // 2024-03-14 09:00
-};
-
-// The program's generator, re-seeded from a counter instead of the wall clock, so that a run
-// replays the same arithmetic questions.
-class DriverRandom final : public sumwright::RandomSource
-{
-public:
-    [[nodiscard]] float NextRandom() override { return m_random.NextRandom(); }
-    void ReseedRandom() override { m_random.reseedWith(++m_reseeds * 1'000'003LL); }
-
-private:
-    sumwright::ProcessRandom m_random;
-    std::int64_t m_reseeds = 0;
-};
-
-class AddressLog : public QObject
-{
-    Q_OBJECT
-public:
-    AddressLog();
-    ~AddressLog() override;
-    QStringList opened;
-public slots:
-    void open(const QUrl &url) { opened << url.toString(); }
-};
-
-// Sends events to the real windows from a timer chain, so that each event is delivered and
-// checked while a modal window's own event loop runs, exactly as a user's would be.
+// Sends events to the real windows from a chain of queued calls, so that each event is
+// delivered and checked while a modal window's own event loop runs, exactly as a user's would.
 class ModelRun : public QObject
 {
     Q_OBJECT
@@ -129,26 +68,58 @@ public:
     };
     Outcome run();
 
+    // What one kind of event needs: how it reads in a report, what the program will receive
+    // (empty: it reaches nothing and is skipped), and how it is sent.
+    struct Action
+    {
+        QString (*describe)(const UserEvent &event);
+        std::vector<Delivery> (ModelRun::*resolve)(const UserEvent &event);
+        void (ModelRun::*perform)(const UserEvent &event);
+    };
+    [[nodiscard]] static const Action &actionFor(UserEvent::Kind kind);
+
 private:
     void tick();
+    void next();
     void restart();
     void finish();
     void deliver(const UserEvent &event);
     [[nodiscard]] UserEvent generate();
-    [[nodiscard]] QString compare() const;
-    [[nodiscard]] std::vector<Delivery> resolve(const UserEvent &event);
-    void perform(const UserEvent &event, const std::vector<Delivery> &deliveries);
+    [[nodiscard]] QString compare();
+
+    std::vector<Delivery> resolveClick(const UserEvent &event);
+    std::vector<Delivery> resolveMenu(const UserEvent &event);
+    std::vector<Delivery> resolveCloseBox(const UserEvent &event);
+    std::vector<Delivery> resolveType(const UserEvent &event);
+    std::vector<Delivery> resolveAnswer(const UserEvent &event);
+    std::vector<Delivery> resolveEnter(const UserEvent &event);
+    std::vector<Delivery> resolveKey(const UserEvent &event);
+    std::vector<Delivery> resolveAlt(const UserEvent &event);
+    std::vector<Delivery> resolveCountKey(const UserEvent &event);
+    std::vector<Delivery> resolveActivate(const UserEvent &event);
+    void performClick(const UserEvent &event);
+    void performMenu(const UserEvent &event);
+    void performCloseBox(const UserEvent &event);
+    void performType(const UserEvent &event);
+    void performAnswer(const UserEvent &event);
+    void performEnter(const UserEvent &event);
+    void performHoldEnter(const UserEvent &event);
+    void performKey(const UserEvent &event);
+    void performAlt(const UserEvent &event);
+    void performCountKey(const UserEvent &event);
+    void performActivate(const UserEvent &event);
+
+    // The window that has the keyboard, if it is one of ours, and its focused control.
+    bool takeKeyboard();
+    [[nodiscard]] Answer expectedAnswer();
+    [[nodiscard]] QString answerBoxText();
 
     std::optional<std::mt19937_64> m_rng;
     long long m_budget = 0;
     std::vector<UserEvent> m_script;
     std::size_t m_next = 0;
 
-    DriverClock m_clock;
-    std::unique_ptr<DriverRandom> m_random;
-    std::unique_ptr<sumwright::Program> m_forms;
-    AddressLog m_addresses;
-    bool m_programEnded = false;
+    ProgramFixture m_fixture;
     Model m_model;
 
     Outcome m_outcome;
@@ -157,12 +128,15 @@ private:
     int m_depth = 0;
     int m_idleTicks = 0;
     bool m_done = false;
-    int m_mouseTime = 0;
-    // Where resolve() found the event's receiver, for perform().
-    QPointer<QWidget> m_target;
+    // Where resolve found the event's receiver, for perform.
+    QPointer<QWidget> m_window;
+    QPointer<QWidget> m_focus;
     QPoint m_point;
     QString m_text;
 };
 
-// The shortest sequence found that still makes program and model disagree.
+// Cuts a diverging sequence down to the shortest one found within the time budget that still
+// diverges on a fresh program.
 [[nodiscard]] std::vector<UserEvent> shrink(std::vector<UserEvent> events, int timeBudgetSeconds);
+
+} // namespace sumwright::testing

@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QTest>
 
+using namespace sumwright::testing;
+
 namespace {
 
 long long eventsPerSeed()
@@ -30,21 +32,21 @@ QList<std::uint64_t> seeds()
 
 } // namespace
 
-class tst_model : public QObject
+class TestModel : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
 
-    void shouldAgreeWithModelAfterEveryEvent_data()
+    void agreesWithModelAfterEveryEvent_data()
     {
         QTest::addColumn<quint64>("seed");
         for (const std::uint64_t seed : seeds())
             QTest::addRow("seed %llu", static_cast<unsigned long long>(seed)) << quint64 {seed};
     }
 
-    void shouldAgreeWithModelAfterEveryEvent()
+    void agreesWithModelAfterEveryEvent()
     {
         QFETCH(quint64, seed);
         const long long events = eventsPerSeed();
@@ -82,5 +84,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_model)
+QTEST_MAIN(TestModel)
 #include "tst_model.moc"

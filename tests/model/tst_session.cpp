@@ -2,99 +2,67 @@
 // both About windows, and the Exit button. The leak check and the no-file-writes check run
 // this same session, so it keeps to what the real program does.
 
-#include "ModelDriver.h"
 #include "core/Answer.h"
+#include "support/Controls.h"
+#include "support/Input.h"
+#include "support/ModalDriver.h"
+#include "support/ProgramFixture.h"
 #include "ui/AboutProductWindow.h"
 #include "ui/AboutProgrammerWindow.h"
 #include "ui/MainWindow.h"
-#include "ui/Program.h"
 #include "ui/QuestionWindow.h"
 #include "ui/ResultWindow.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
-namespace {
+using namespace sumwright;
+using namespace sumwright::testing;
 
-void click(QWidget *control)
-{
-    QVERIFY(control);
-    QTest::mouseClick(control, Qt::LeftButton);
-}
-
-} // namespace
-
-class tst_session : public QObject
+class TestWholeSession : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void shouldRunOneWholeSession()
+    void runsOneWholeSession()
     {
-        QApplication::setQuitOnLastWindowClosed(false);
-        DriverClock clock;
-        DriverRandom random;
-        AddressLog addresses;
-        auto forms = std::make_unique<sumwright::Program>(random, clock);
-        bool ended = false;
-        forms->setProgramEnder([&ended] { ended = true; });
-        MainWindow &main = forms->frmMain();
-        main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        ProgramFixture fx;
+        fx.setUp();
+        MainWindow &main = fx.main();
 
         // One test of 25 answers, typed key by key, 2 of them wrong.
-        bool tested = false;
-        QTimer::singleShot(0, &main, [&] {
-            QuestionWindow &input = forms->frmInput();
-            click(shownChild<QPushButton>(&input, QStringLiteral("cmdStart")));
-            for (int i = 0; i < 25; ++i) {
-                QLineEdit *answer = shownChild<QLineEdit>(&input, QStringLiteral("txtAnswer"));
-                QVERIFY(answer);
-                const QString right
-                        = QString::fromStdString(sumwright::answerText(input.session().vAnswer));
-                clock.seconds += 5;
-                QTest::keyClicks(answer, i % 12 == 5 ? right + QLatin1Char('0') : right);
-                QTest::keyClick(answer, Qt::Key_Return);
-            }
-            tested = !input.isVisible();
-        });
-        click(shownChild(&main, QStringLiteral("cmdMath(2)")));
-        QVERIFY(tested);
-        ResultWindow &result = forms->frmResult();
+        whileModal([&] { input::click(&main, QStringLiteral("cmdMath(2)")); },
+                   [&](QWidget *) {
+                       QuestionWindow &window = fx.input();
+                       input::click(&window, QStringLiteral("cmdStart"));
+                       for (int i = 0; i < 25; ++i) {
+                           const QString right
+                                   = QString::fromStdString(answerText(window.session().vAnswer));
+                           fx.clock.advance(5);
+                           input::type(i % 12 == 5 ? right + QLatin1Char('0') : right);
+                           input::keyClick(Qt::Key_Return);
+                       }
+                   });
+        QVERIFY(!fx.input().isVisible());
+        ResultWindow &result = fx.result();
         QVERIFY(result.isVisible());
-        QCOMPARE(shownChild<QLabel>(&result, QStringLiteral("lblWrongAnswered"))->text().right(2),
-                 QStringLiteral("\t2"));
-        QCOMPARE(shownChild<QLabel>(&result, QStringLiteral("lblTimeTaken"))->text().right(4),
-                 QStringLiteral("\t125"));
-        click(shownChild(&result, QStringLiteral("cmdClose")));
+        QCOMPARE(text(&result, QStringLiteral("lblWrongAnswered")).right(2), QStringLiteral("\t2"));
+        QCOMPARE(text(&result, QStringLiteral("lblTimeTaken")).right(4), QStringLiteral("\t125"));
+        input::click(&result, QStringLiteral("cmdClose"));
 
         // Both About windows, each left by a click on its text.
-        bool aboutShown = false;
-        QTimer::singleShot(0, &main, [&] {
-            click(shownChild(&forms->frmAboutProduct(), QStringLiteral("lbl(1)")));
-            aboutShown = true;
-        });
-        main.findChild<QAction *>(QStringLiteral("mAboutProduct"))->trigger();
-        QVERIFY(aboutShown);
-        aboutShown = false;
-        QTimer::singleShot(0, &main, [&] {
-            click(shownChild(&forms->frmAboutProgrammer(), QStringLiteral("lblLabel(0)")));
-            aboutShown = true;
-        });
-        main.findChild<QAction *>(QStringLiteral("mAboutProgrammer"))->trigger();
-        QVERIFY(aboutShown);
+        whileModal([&] { trigger(&main, QStringLiteral("mAboutProduct")); },
+                   [&](QWidget *about) { input::click(about, QStringLiteral("lbl(1)")); });
+        QVERIFY(!fx.program().frmAboutProduct().isVisible());
+        whileModal([&] { trigger(&main, QStringLiteral("mAboutProgrammer")); },
+                   [&](QWidget *about) { input::click(about, QStringLiteral("lblLabel(0)")); });
+        QVERIFY(!fx.program().frmAboutProgrammer().isVisible());
 
-        click(shownChild(&main, QStringLiteral("cmdExit")));
-        QVERIFY(ended);
-        QCOMPARE(addresses.opened.size(), 1);
-        forms.reset();
+        input::click(&main, QStringLiteral("cmdExit"));
+        QCOMPARE(fx.programEnds, 1);
+        QCOMPARE(fx.urls->opened.size(), 1);
+        fx.tearDown();
     }
 };
 
-QTEST_MAIN(tst_session)
+QTEST_MAIN(TestWholeSession)
 #include "tst_session.moc"

@@ -1,5 +1,6 @@
 #include "support/Controls.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 
@@ -23,6 +24,17 @@ void trigger(const QWidget *window, const QString &name)
         action->trigger();
     else
         QTest::qFail(qPrintable(QStringLiteral("no menu item %1").arg(name)), __FILE__, __LINE__);
+}
+
+QAbstractButton *buttonHeldDown()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+            if (button->isDown())
+                return button;
+        }
+    }
+    return nullptr;
 }
 
 QWidget *topLevel(const QString &name)

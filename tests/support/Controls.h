@@ -5,6 +5,8 @@
 #include <QTest>
 #include <QWidget>
 
+class QAbstractButton;
+
 namespace sumwright::testing {
 
 // A window's control by its name. A closed window's controls leave it at once, so the one
@@ -25,6 +27,10 @@ T *control(const QWidget *window, const QString &name)
 [[nodiscard]] bool shown(const QWidget *window, const QString &name);
 // Triggers the window's menu item of that name.
 void trigger(const QWidget *window, const QString &name);
+
+// The button an access key has pressed and not yet let go, if any: the platform animates the
+// click a moment after the key.
+[[nodiscard]] QAbstractButton *buttonHeldDown();
 
 // One of our top-level windows by name ("frmInput"), whether shown or not; null if never made.
 [[nodiscard]] QWidget *topLevel(const QString &name);

@@ -21,7 +21,7 @@ QString textOf(int code, Qt::KeyboardModifiers modifiers)
 {
     if (modifiers & Qt::ControlModifier) {
         if (code >= Qt::Key_A && code <= Qt::Key_Z)
-            return QString(QChar(code - Qt::Key_A + 1));
+            return {QChar(code - Qt::Key_A + 1)};
         return {};
     }
     switch (code) {
@@ -45,7 +45,7 @@ QString textOf(int code, Qt::KeyboardModifiers modifiers)
         return (modifiers & Qt::ShiftModifier) ? QString(letter) : QString(letter.toLower());
     }
     if (code >= Qt::Key_0 && code <= Qt::Key_9)
-        return QString(QChar(code));
+        return {QChar(code)};
     return {};
 }
 
@@ -89,9 +89,17 @@ void key(QEvent::Type type, int code, Qt::KeyboardModifiers modifiers, const QSt
     qt_handleKeyEvent(window, type, code, modifiers, text, autoRepeat, 1);
 }
 
-void keyClick(int code, Qt::KeyboardModifiers modifiers, const QString &text)
+void keyClick(int code, Qt::KeyboardModifiers modifiers, const QString &text, QWidget *to)
 {
     const QString typed = text.isNull() ? textOf(code, modifiers) : text;
+    if (to) {
+        QPointer<QWidget> guard(to);
+        qt_handleKeyEvent(to->windowHandle(), QEvent::KeyPress, code, modifiers, typed, false, 1);
+        if (guard)
+            qt_handleKeyEvent(to->windowHandle(), QEvent::KeyRelease, code, modifiers, typed, false,
+                              1);
+        return;
+    }
     QPointer<QWindow> window = keyboardWindow();
     key(QEvent::KeyPress, code, modifiers, typed);
     if (window && window == keyboardWindow())
@@ -120,6 +128,8 @@ void type(const QString &text)
 void answer(const QString &text, int enterKey)
 {
     keyClick(Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        keyClick(Qt::Key_Backspace);
     type(text);
     keyClick(enterKey, enterKey == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
 }
@@ -150,23 +160,17 @@ QString accessKey(char letter)
     keyClick(l.unicode(), Qt::AltModifier, QString(l.toLower()));
     if (keyboardWindow())
         key(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
-    for (QWidget *top : QApplication::topLevelWidgets()) {
-        for (QAbstractButton *button : top->findChildren<QAbstractButton *>()) {
-            if (!button->isDown())
-                continue;
-            const QString name = button->objectName();
-            QEventLoop loop;
-            QObject::connect(button, &QAbstractButton::released, &loop, &QEventLoop::quit);
-            QObject::connect(button, &QObject::destroyed, &loop, &QEventLoop::quit);
-            QTimer::singleShot(5000, &loop, [&loop] { loop.exit(1); });
-            if (loop.exec() != 0)
-                QTest::qFail("the pressed button was never let go", __FILE__, __LINE__);
-            // The click follows the release in the same handler; let it finish.
-            QCoreApplication::processEvents();
-            return name;
-        }
-    }
-    return {};
+    QAbstractButton *button = buttonHeldDown();
+    if (!button)
+        return {};
+    QString name = button->objectName();
+    QEventLoop loop;
+    QObject::connect(button, &QAbstractButton::released, &loop, &QEventLoop::quit);
+    QObject::connect(button, &QObject::destroyed, &loop, &QEventLoop::quit);
+    QTimer::singleShot(5000, &loop, [&loop] { loop.exit(1); });
+    if (loop.exec() != 0)
+        QTest::qFail("the pressed button was never let go", __FILE__, __LINE__);
+    return name;
 }
 
 void clickAt(QWidget *window, QPoint at)

@@ -15,14 +15,17 @@ namespace sumwright::testing::input {
 // One key event to the window that has the keyboard.
 void key(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
          const QString &text = {}, bool autoRepeat = false);
-// Press and release; the release is skipped if the press closed the window.
-void keyClick(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString &text = {});
+// Press and release; the release is skipped if the press closed the window. To another window
+// than the one with the keyboard only as a window system would, for one blocked by a modal
+// window, which must take nothing.
+void keyClick(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString &text = {},
+              QWidget *window = nullptr);
 // One chord as QKeySequence writes it ("Alt+T", "Right", "Space", "Shift+Tab"); false if no
 // window has the keyboard.
 bool press(const QString &chord);
 // Character by character.
 void type(const QString &text);
-// What a user does to give an answer: select all, type it, Enter.
+// What a user does to give an answer: select all, type it (or erase it), Enter.
 void answer(const QString &text, int enterKey = Qt::Key_Return);
 // Enter held down: auto-repeated presses and releases, then the real release.
 void holdEnter(int enterKey, int repeats);

@@ -28,6 +28,8 @@ private slots:
     void clicksOnProgrammerWindow();
     void showsAgainAfterCloseBoxOrHiding_data();
     void showsAgainAfterCloseBoxOrHiding();
+    void keyboardGoesBackToMainWindow_data();
+    void keyboardGoesBackToMainWindow();
 
 private:
     // Opens the About window of `menuItem`, clicks `target` (a control's name, or a point of the
@@ -151,6 +153,41 @@ void TestAboutWindows::showsAgainAfterCloseBoxOrHiding()
              closeBox ? 0 : 1);
     QVERIFY(m_fx.urls->opened.isEmpty());
     QCOMPARE(m_fx.programEnds, 0);
+}
+
+void TestAboutWindows::keyboardGoesBackToMainWindow_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QString>("hidingClick"); // empty: the close box
+    QTest::newRow("product, hidden by a click") << "mAboutProduct"
+                                                << "lbl(1)";
+    QTest::newRow("product, close box") << "mAboutProduct"
+                                        << "";
+    QTest::newRow("programmer, hidden by a click") << "mAboutProgrammer"
+                                                   << "lblLabel(0)";
+    QTest::newRow("programmer, close box") << "mAboutProgrammer"
+                                           << "";
+}
+
+// Whoever hides the window, the main window is active again with its focus where it was, so
+// its access keys work at once; nothing but the program itself hands the keyboard back here.
+void TestAboutWindows::keyboardGoesBackToMainWindow()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(QString, hidingClick);
+    MainWindow &main = m_fx.main();
+    QWidget *const focus = QApplication::focusWidget();
+    QVERIFY(focus && focus->window() == &main);
+    whileModal([&] { trigger(&main, menuItem); },
+               [&](QWidget *window) {
+                   if (hidingClick.isEmpty())
+                       window->close();
+                   else
+                       input::click(window, hidingClick);
+                   QVERIFY(!window->isVisible());
+               });
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QCOMPARE(QApplication::focusWidget(), focus);
 }
 
 QTEST_MAIN(TestAboutWindows)

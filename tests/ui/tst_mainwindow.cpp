@@ -56,6 +56,10 @@ private slots:
     void buttonAndMenuItemLaunchTheSameTest();
     void exitPathsOpenTheRightAddress_data();
     void exitPathsOpenTheRightAddress();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
+    void wholeOptionBoxSelects_data();
+    void wholeOptionBoxSelects();
 
 private:
     Launch launch(const std::function<void()> &choose);
@@ -315,6 +319,75 @@ void TestMainWindow::exitPathsOpenTheRightAddress()
         QVERIFY(main.isVisible());
         QCOMPARE(m_fx.program().selection().Level, 1);
     }
+}
+
+void TestMainWindow::enterPressesTheFocusedButton_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("key");   // Return, Enter (the keypad's) or Space
+    QTest::addColumn<QString>("title"); // of the test it opens; empty when it opens the web site
+    QTest::newRow("Return on Addition") << "cmdMath(0)"
+                                        << "Return"
+                                        << "Addition [Easy Mode]";
+    QTest::newRow("keypad Enter on Alphabet Series") << "cmdSeries(1)"
+                                                     << "Enter"
+                                                     << "Alphabet Series [Easy Mode]";
+    QTest::newRow("Space on Division") << "cmdMath(3)"
+                                       << "Space"
+                                       << "Division [Easy Mode]";
+    QTest::newRow("Return on Visit Website") << "cmdVisitWebsite"
+                                             << "Return"
+                                             << "";
+}
+
+void TestMainWindow::enterPressesTheFocusedButton()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, key);
+    QFETCH(QString, title);
+    const Qt::Key k = key == QLatin1String("Return") ? Qt::Key_Return
+            : key == QLatin1String("Enter")          ? Qt::Key_Enter
+                                                     : Qt::Key_Space;
+    const Qt::KeyboardModifiers modifiers
+            = k == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+    QWidget *target = control(&m_fx.main(), button);
+    QVERIFY(target);
+    target->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), target);
+    const auto press = [&] { input::keyClick(k, modifiers); };
+    if (title.isEmpty()) {
+        press();
+        QCOMPARE(m_fx.urls->opened, QList<QUrl> {QUrl(addresses::WebsiteUrl)});
+        return;
+    }
+    QCOMPARE(launch(press).title, title);
+}
+
+void TestMainWindow::wholeOptionBoxSelects_data()
+{
+    // A click at a distance from an option's left edge, on its row, in main window coordinates.
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("level");
+    QTest::newRow("Hard, right of its caption") << "Options(2)" << 160 << 2;
+    QTest::newRow("Medium, right of its caption") << "Options(1)" << 160 << 1;
+    QTest::newRow("Easy, right of its caption") << "Options(0)" << 160 << 0;
+    // Hard's box lies over the right part of Medium's: there Hard takes the click.
+    QTest::newRow("Medium, where Hard covers it") << "Options(1)" << 250 << 2;
+}
+
+void TestMainWindow::wholeOptionBoxSelects()
+{
+    QFETCH(QString, option);
+    QFETCH(int, x);
+    QFETCH(int, level);
+    MainWindow &main = m_fx.main();
+    // Start away from the expected level, so that only the click can select it.
+    trigger(&main, level == 1 ? "mEasy" : "mMedium");
+    QWidget *box = control(&main, option);
+    QVERIFY(box);
+    input::clickAt(&main, box->mapTo(&main, QPoint(x, box->height() / 2)));
+    checkLevel(level);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -48,6 +48,8 @@ private slots:
     void testEndsEarly();
     void enterSubmitsOncePerRelease_data();
     void enterSubmitsOncePerRelease();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
     void accessKeysActOnlyWhereTheirButtonIsShown_data();
     void accessKeysActOnlyWhereTheirButtonIsShown();
     void closeBoxDuringTestReportsAndRebuilds();
@@ -337,6 +339,70 @@ void TestQuestionWindow::enterSubmitsOncePerRelease()
         input::click(&input(), "cmdClose");
     });
     QVERIFY(!m_fx.program().hasResult());
+}
+
+void TestQuestionWindow::enterPressesTheFocusedButton_data()
+{
+    // Enter on a focused button, key events sent to it as in enterSubmitsOncePerRelease.
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("events");
+    QTest::addColumn<bool>("running");  // the test runs afterwards
+    QTest::addColumn<bool>("reported"); // a result (of 0 answers) is shown
+    QTest::newRow("Return on Start Test")
+            << "cmdStart" << QStringList {"click:Return"} << true << false;
+    QTest::newRow("keypad Enter on Start Test")
+            << "cmdStart" << QStringList {"click:Enter"} << true << false;
+    QTest::newRow("Return held on Start Test")
+            << "cmdStart"
+            << QStringList {"press:Return", "repeat:Return", "repeat:Return", "release:Return"}
+            << true << false;
+    QTest::newRow("Return on End Test")
+            << "cmdEndTest" << QStringList {"click:Return"} << false << true;
+    QTest::newRow("keypad Enter on Close")
+            << "cmdClose" << QStringList {"click:Enter"} << false << false;
+}
+
+void TestQuestionWindow::enterPressesTheFocusedButton()
+{
+    QFETCH(QString, button);
+    QFETCH(QStringList, events);
+    QFETCH(bool, running);
+    QFETCH(bool, reported);
+    inQuestionWindow("cmdMath(0)", [&] {
+        if (button != QLatin1String("cmdStart"))
+            input::click(&input(), "cmdStart");
+        QWidget *target = control(&input(), button);
+        QVERIFY(target);
+        target->setFocus(Qt::TabFocusReason);
+        for (const QString &event : events) {
+            const QString kind = event.section(u':', 0, 0);
+            const Qt::Key key = event.section(u':', 1) == QLatin1String("Enter") ? Qt::Key_Enter
+                                                                                 : Qt::Key_Return;
+            const Qt::KeyboardModifiers modifiers
+                    = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+            // Every event goes where the keyboard is now: the click may have moved it.
+            QWidget *focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            if (kind == QLatin1String("click")) {
+                input::keyClick(key, modifiers);
+            } else if (kind == QLatin1String("press")) {
+                input::key(QEvent::KeyPress, key, modifiers);
+            } else if (kind == QLatin1String("release")) {
+                input::key(QEvent::KeyRelease, key, modifiers);
+            } else {
+                input::key(QEvent::KeyPress, key, modifiers, QStringLiteral("\r"),
+                           /*autoRepeat*/ true);
+            }
+        }
+        QCOMPARE(input().isTestRunning(), running);
+        QCOMPARE(input().isVisible(), running);
+        // The key that started the test is no answer: nothing has been submitted yet.
+        QCOMPARE(session().iAsked, 0);
+        if (running)
+            input::click(&input(), "cmdClose");
+    });
+    QCOMPARE(reportShown(), reported ? expectedReport(0, 0, "00") : QStringList());
+    closeResult();
 }
 
 void TestQuestionWindow::accessKeysActOnlyWhereTheirButtonIsShown_data()

@@ -1,5 +1,6 @@
 #include "ui/widgets/CommandButton.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -12,6 +13,39 @@ CommandButton::CommandButton(const QString &caption, const QColor &colour, QWidg
 {
     setAutoDefault(false);
     setDefault(false);
+}
+
+bool CommandButton::isEnterForMe(const QKeyEvent *event) const
+{
+    return m_pressedByEnter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier
+            && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter);
+}
+
+// Like Space: the button goes down on the press and acts on the release, so the release never
+// lands in whatever the click brings up (a Start Test pressed with Enter must not also submit an
+// empty answer), and a held key presses once.
+void CommandButton::keyPressEvent(QKeyEvent *event)
+{
+    if (!isEnterForMe(event)) {
+        QPushButton::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat())
+        setDown(true);
+    event->accept();
+}
+
+void CommandButton::keyReleaseEvent(QKeyEvent *event)
+{
+    if (!isEnterForMe(event)) {
+        QPushButton::keyReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    if (event->isAutoRepeat() || !isDown())
+        return;
+    setDown(false);
+    click();
 }
 
 void CommandButton::setPicture(artwork::Picture picture)

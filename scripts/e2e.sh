@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# The end-to-end suite (tests/e2e): the built program as a person meets it, on X servers of its
+# own (one bare, one under openbox), keys and clicks sent through the X server's test extension,
+# judged by the screen's pixels and by what it tells the accessibility bus. One line per
+# scenario; nothing is retried. Builds the program first if needed.
+#   BUILD_DIR  the build to test (default build)
+#   extra arguments go to tests/e2e/run.py: --only TEXT, --config no-wm|openbox, --out DIR
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh build e2e
+build_dir=${BUILD_DIR:-build}
+if [[ -f $build_dir/build.ninja ]]; then
+    cmake --build "$build_dir" --target quorvane-sumwright >/dev/null
+else
+    BUILD_DIR=$build_dir scripts/build.sh >/dev/null
+fi
+# Debian's own Python, which has the X and AT-SPI bindings installed above, and a D-Bus
+# session of its own, where the accessibility bus starts on demand and ends with the suite.
+# The bus daemons' start-up chatter is left out of the log; anything else on stderr stays.
+chatter='^dbus-daemon\[|^SpiRegistry daemon is running'
+set +e
+dbus-run-session -- /usr/bin/python3 tests/e2e/run.py "$build_dir/src/app/quorvane-sumwright" "$@" \
+    2>&1 | grep --line-buffered -v -E "$chatter"
+exit "${PIPESTATUS[0]}"

@@ -1,0 +1,105 @@
+#!/usr/bin/env python3
+"""The end-to-end suite: the built program on its own X server, once with no window manager and
+once under openbox. One line per scenario; nothing is retried. Run it inside a D-Bus session
+(scripts/e2e.sh does): the accessibility bus lives there.
+
+usage: run.py PROGRAM [--only SUBSTRING]... [--config no-wm|openbox]... [--out DIR]
+"""
+
+import argparse
+import os
+import shutil
+import signal
+import sys
+import tempfile
+import time
+import traceback
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import desktop  # noqa: E402
+import scenarios  # noqa: E402
+
+
+class Context:
+    def __init__(self, binary, xserver, window_manager, workdir):
+        self.binary = binary
+        self.display = xserver.name
+        self.window_manager = window_manager
+        self.workdir = workdir
+        self.screen = desktop.Screen(xserver.name)
+        self.runs = []
+
+    def finish(self):
+        for run in self.runs:
+            run.program.stop()
+        self.runs = []
+
+
+def run_config(config, binary, chosen, out):
+    xserver = desktop.XServer(width=1600, height=1200)
+    failures = 0
+    try:
+        if config == "openbox":
+            xserver.start_window_manager()
+        for name, scenario in chosen:
+            workdir = tempfile.mkdtemp(prefix="run-", dir=out)
+            ctx = Context(binary, xserver, config == "openbox", workdir)
+            start = time.monotonic()
+            try:
+                scenario(ctx)
+                verdict, detail = "PASS", ""
+                shutil.rmtree(workdir, ignore_errors=True)
+            except Exception as e:  # a failure of any kind is the scenario's failure
+                failures += 1
+                verdict = "FAIL"
+                detail = f": {e}" if isinstance(e, AssertionError) else (
+                    ": " + "".join(traceback.format_exception_only(type(e), e)).strip())
+                shot = os.path.join(workdir, "screen.png")
+                try:
+                    ctx.screen.save_png(shot)
+                    detail += f"  [screen: {shot}]"
+                except Exception:
+                    pass
+            finally:
+                ctx.finish()
+                ctx.screen.close()
+            print(f"{verdict} {config:<7} {name} ({time.monotonic() - start:.1f} s){detail}",
+                  flush=True)
+    finally:
+        xserver.stop()
+    return failures
+
+
+def main():
+    # A timeout's SIGTERM unwinds like an error, so every server and program is stopped.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
+    parser = argparse.ArgumentParser()
+    parser.add_argument("program")
+    parser.add_argument("--only", action="append", default=[])
+    parser.add_argument("--config", action="append", choices=("no-wm", "openbox"))
+    parser.add_argument("--out", default=None)
+    args = parser.parse_args()
+    binary = os.path.abspath(args.program)
+    if not os.access(binary, os.X_OK):
+        sys.exit(f"e2e: no program at {binary}")
+    out = os.path.abspath(args.out or tempfile.mkdtemp(prefix="sumwright-e2e-"))
+    os.makedirs(out, exist_ok=True)
+    chosen = [(n, s) for n, s in scenarios.all_scenarios()
+              if not args.only or any(o.lower() in n.lower() for o in args.only)]
+    if not chosen:
+        sys.exit(f"e2e: no scenario matches {args.only}")
+    start = time.monotonic()
+    failures = 0
+    for config in args.config or ("no-wm", "openbox"):
+        failures += run_config(config, binary, chosen, out)
+    total = len(chosen) * len(args.config or ("no-wm", "openbox"))
+    print(f"e2e: {total - failures} of {total} scenarios passed in "
+          f"{time.monotonic() - start:.0f} s" + (f"; failures kept in {out}" if failures else ""))
+    if not failures:
+        shutil.rmtree(out, ignore_errors=True)
+    sys.exit(1 if failures else 0)
+
+
+if __name__ == "__main__":
+    main()

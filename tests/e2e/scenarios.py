@@ -1,0 +1,622 @@
+"""What a person does with the program, scenario by scenario. Each starts the program afresh,
+acts only through the X server (XTest) and judges only what the screen shows and what the
+accessibility bus says."""
+
+import math
+import subprocess
+import sys
+import time
+
+import a11y
+import answers
+from desktop import die_with_parent, wait_for
+from program import Program
+
+MAIN = "Quorvane Sumwright"
+INPUT = "Solve Questions"
+RESULT = "Result"
+ABOUT_PRODUCT = "About Quorvane Tessaline"
+ABOUT_PROGRAMMER = "About Programmer"
+
+BACKGROUND = {
+    MAIN: (192, 192, 255),
+    INPUT: (255, 192, 255),
+    RESULT: (255, 224, 192),
+    ABOUT_PRODUCT: (255, 255, 255),
+    ABOUT_PROGRAMMER: (255, 255, 128),
+}
+
+WEBSITE_URL = "http://www.quorvane.example/"
+EXIT_URL = "http://quorvane.example"
+
+
+class Failure(AssertionError):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+class Run:
+    """One program on the scenario's X server, and what a user does with it."""
+
+    def __init__(self, ctx, extra_env=None):
+        self.ctx = ctx
+        self.screen = ctx.screen
+        # The pointer rests away from every window: with no window manager, X would otherwise
+        # send the keys to whatever lies under it and hide a window that lost the keyboard.
+        self.park_pointer()
+        self.program = Program(ctx.binary, ctx.display, ctx.workdir, extra_env)
+        self.app = self.program.app
+        ctx.runs.append(self)
+        self.drawn(MAIN)
+
+    # ---- looking
+    def window(self, title, timeout=5.0):
+        return a11y.wait_window(self.app, title, timeout)
+
+    def control(self, title, name, role=None):
+        return a11y.need(self.window(title), name, role)
+
+    def drawn(self, title, timeout=5.0):
+        """The window is on the screen and painted: its own background colour fills a good part
+        of it and it is not one flat colour."""
+        background = BACKGROUND[title]
+        w = self.screen.wait_window(title, timeout)
+        last = {}
+
+        def painted():
+            nonlocal w
+            w = self.screen.window(title) or w
+            px = self.screen.pixels(w.x, w.y, w.width, w.height)
+            last["colours"] = px.colours()
+            share = px.share(background)
+            return share > 0.25 and len(last["colours"]) >= 3
+
+        try:
+            wait_for(f'"{title}" to be drawn', painted, timeout)
+        except AssertionError:
+            top = sorted(last.get("colours", {}).items(), key=lambda kv: -kv[1])[:4]
+            total = sum(last.get("colours", {}).values()) or 1
+            shares = ", ".join(f"rgb{c} {n / total:.0%}" for c, n in top)
+            raise Failure(f'"{title}" {w.width}x{w.height} at ({w.x},{w.y}) is not drawn: '
+                          f"expected background rgb{background}; the screen there shows "
+                          f"{shares}") from None
+        return w
+
+    def on_screen_as_drawn(self, title):
+        """The screen over the window shows what the program drew into it: the picture reached
+        the screen, not only the program's own copy of it. Only for a window on top."""
+        w = self.screen.window(title)
+        check(w is not None, f'"{title}" is not on the screen')
+        own = self.screen.window_pixels(w)
+        screen = self.screen.pixels(w.x, w.y, w.width, w.height)
+        check(own.width == screen.width and own.height == screen.height,
+              f'"{title}" is partly off the screen')
+        differ = sum(1 for a, b in zip(own.words, screen.words) if (a ^ b) & 0xFFFFFF)
+        if differ:
+            top = sorted(screen.colours().items(), key=lambda kv: -kv[1])[:3]
+            raise Failure(f'"{title}" {w.width}x{w.height} at ({w.x},{w.y}): {differ} of '
+                          f"{len(own.words)} pixels on the screen differ from what the window "
+                          f"holds; the screen there shows {top}")
+
+    def shown(self, title):
+        return self.screen.window(title) is not None
+
+    def park_pointer(self):
+        g = self.screen.root.get_geometry()
+        self.screen.move(g.width - 1, g.height - 1)
+
+    def has_keyboard(self, title, timeout=3.0):
+        """The X server sends the keys to this window (a person sees its focus and types)."""
+        def focused():
+            w = self.screen.window(title)
+            return w is not None and self.screen.focus_is_in(w)
+
+        try:
+            wait_for(f'the keyboard in "{title}"', focused, timeout)
+        except AssertionError:
+            f = self.screen.d.get_input_focus().focus
+            where = f if isinstance(f, int) else hex(f.id)
+            names = {w.id: w.title for w in self.screen.windows()}
+            if not isinstance(f, int) and f.id == self.screen.root.id:
+                where = "the root window"
+            elif not isinstance(f, int):
+                where = f'window {hex(f.id)} "{names.get(f.id, "")}"'
+            elif f == 1:
+                where = "PointerRoot (nothing in particular)"
+            raise Failure(f'"{title}" does not have the keyboard: the X input focus is on '
+                          f"{where}") from None
+
+    def focused(self):
+        return a11y.focused(self.app)
+
+    # ---- doing
+    def click(self, title, name, role=None, dx=None):
+        node = self.control(title, name, role)
+        x, y, w, h = a11y.extents(node)
+        self.screen.click(x + (w // 2 if dx is None else dx), y + h // 2)
+        self.park_pointer()
+
+    def click_at(self, x, y):
+        self.screen.click(x, y)
+        self.park_pointer()
+
+    def key(self, *names):
+        self.screen.chord(*names)
+
+    def tab_to(self, name, limit=20):
+        """Presses Tab until the control has the focus, each time waiting for the focus to move,
+        so a slow answer on the bus never lets one Tab too many skip past the control."""
+        for _ in range(limit):
+            before = self.focused()
+            if before == name:
+                return
+            self.key("Tab")
+            wait_for("Tab to move the focus", lambda: self.focused() not in (None, before), 3.0)
+        check(self.focused() == name, f'Tab never reached "{name}" (focus on {self.focused()!r})')
+
+    def opens(self, title, what):
+        """What the user just did opened the window; says what did not, if it did not."""
+        try:
+            return self.drawn(title)
+        except (Failure, AssertionError) as e:
+            raise Failure(f"{what} did not open \"{title}\" ({e})") from None
+
+    def menu(self, *path):
+        """Clicks through the menu bar: menu("Help", "About Programmer")."""
+        main = self.window(MAIN)
+        bar = a11y.nodes(main, ("menu bar",))[0]
+        node = a11y.need(bar, path[0], "menu item")
+        self.screen.click(*a11y.centre(node))
+        for name in path[1:]:
+            item = wait_for(f'the menu item "{name}"',
+                            lambda: self._shown_menu_item(node, name), 3.0)
+            self.screen.click(*a11y.centre(item))
+            node = item
+        self.park_pointer()
+
+    @staticmethod
+    def _shown_menu_item(parent, name):
+        for node in a11y._walk(parent):
+            try:
+                if (node.name == name and node.getRoleName() == "menu item"
+                        and a11y.showing(node) and a11y.extents(node)[2] > 0):
+                    x, y, _, _ = a11y.extents(node)
+                    if x > 0 or y > 0:
+                        return node
+            except Exception:
+                continue
+        return None
+
+    def answer_box(self):
+        return self.control(INPUT, "Answer", "text")
+
+    def question_label(self):
+        node = wait_for("the question on the accessibility bus",
+                        lambda: a11y.find_by_description(self.window(INPUT), "Question"), 3.0)
+        return node
+
+    def question_text(self, label=None):
+        return (label or self.question_label()).name
+
+    # The answer box and the question label live as long as the window's page: a test looks
+    # them up once, since every look-up walks the window over the bus.
+    def type_answer(self, answer, box=None):
+        box = box or self.answer_box()
+        self.screen.type_text(answer)
+        wait_for(f'"{answer}" in the answer box', lambda: a11y.text(box) == answer, 3.0)
+
+    def wait_answered(self, box=None):
+        """The Enter was taken: the next question emptied the box, or the test ended."""
+        def taken():
+            if not self.shown(INPUT):
+                return True
+            node = box or a11y.find(self.window(INPUT, 2.0), "Answer", "text")
+            return node is not None and a11y.text(node) == ""
+
+        wait_for("the answer to be taken", taken, 5.0)
+
+    def result_lines(self):
+        window = self.window(RESULT)
+        lines = []
+        for prefix in ("Total Questions:", "Wrong Answered:", "Time Taken (in sec.)"):
+            node = a11y.find_prefix(window, prefix)
+            check(node is not None, f'no result line "{prefix}..."')
+            lines.append(node.name)
+        return lines
+
+
+def expected_lines(total, wrong, seconds_range):
+    lo, hi = seconds_range
+    return ("Total Questions:" + " " * 27 + str(total),
+            "Wrong Answered:" + " " * 23 + "\t" + str(wrong),
+            ["Time Taken (in sec.)" + " " * 19 + "\t" + f"{s:02d}" for s in range(lo, hi + 1)])
+
+
+def check_result(run, total, wrong, seconds_range):
+    run.drawn(RESULT)
+    got = run.result_lines()
+    want_total, want_wrong, want_times = expected_lines(total, wrong, seconds_range)
+    check(got[0] == want_total, f"line 1 is {got[0]!r}, expected {want_total!r}")
+    check(got[1] == want_wrong, f"line 2 is {got[1]!r}, expected {want_wrong!r}")
+    check(got[2] in want_times, f"line 3 is {got[2]!r}, expected one of {want_times!r}")
+
+
+# ------------------------------------------------------------------ scenarios
+
+def startup(ctx):
+    run = Run(ctx)
+    main = run.window(MAIN)
+    check(a11y.checked(a11y.need(main, "Easy", "radio button")), '"Easy" is not selected')
+    check(a11y.find(main, "25", "combo box") is not None, 'the count does not show "25"')
+    for name in ("Addition", "Subtraction", "Multiplication", "Division", "Number Series",
+                 "Alphabet Series", "Visit Website", "Exit"):
+        a11y.need(main, name, "push button")
+    run.has_keyboard(MAIN)
+
+
+def result_drawn(ctx):
+    """Number Series, Start Test, 5, Enter, End Test: the result is on the screen."""
+    run = Run(ctx)
+    run.click(MAIN, "Number Series", "push button")
+    run.drawn(INPUT)
+    run.click(INPUT, "Start Test", "push button")
+    run.has_keyboard(INPUT)
+    run.type_answer("5")
+    run.key("Return")
+    run.wait_answered()
+    run.click(INPUT, "End Test", "push button")
+    run.screen.wait_gone(INPUT)
+    run.drawn(RESULT)
+    run.on_screen_as_drawn(RESULT)
+
+
+def result_drawn_from_menu(ctx):
+    """Tests > Arithmetic > Multiplication, Alt+S, Alt+E: the result, shown over the main
+    window as the question window goes, is on the screen and stays there."""
+    run = Run(ctx)
+    run.menu("Tests", "Arithmetic", "Multiplication")
+    run.drawn(INPUT)
+    run.key("Alt_L", "s")
+    run.has_keyboard(INPUT)
+    run.answer_box()
+    run.key("Alt_L", "e")
+    run.screen.wait_gone(INPUT)
+    run.drawn(RESULT)
+    run.on_screen_as_drawn(RESULT)
+    # Later too, with nothing happening: a picture that a late repaint or the window manager
+    # wiped would show here.
+    time.sleep(1.0)
+    run.drawn(RESULT, timeout=0.5)
+    run.on_screen_as_drawn(RESULT)
+
+
+# kind button, level, vertical layout, letters typed in capitals
+KINDS = [
+    ("Addition", "Easy", False, False),
+    ("Subtraction", "Medium", True, False),
+    ("Multiplication", "Hard", False, False),
+    ("Division", "Medium", True, False),
+    ("Number Series", "Hard", False, False),
+    ("Alphabet Series", "Medium", False, False),
+    ("Alpha Numeric Series ", "Hard", False, True),
+]
+WRONG_AT = (3, 11)
+
+
+def whole_test(ctx, kind, level, vertical, capitals):
+    run = Run(ctx)
+    run.click(MAIN, level, "radio button", dx=8)
+    wait_for(f'"{level}" selected',
+             lambda: a11y.checked(run.control(MAIN, level, "radio button")), 3.0)
+    run.click(MAIN, kind, "push button")
+    run.drawn(INPUT)
+    title = a11y.find_prefix(run.window(INPUT), kind.strip() + " [")
+    check(title is not None and title.name == f"{kind.strip()} [{level} Mode]",
+          f"the test title is {title.name if title else None!r}")
+    if vertical:
+        run.click(INPUT, "Vertical mode", "radio button", dx=8)
+    t0 = time.time()
+    run.click(INPUT, "Start Test", "push button")
+    run.has_keyboard(INPUT)
+    box, label = run.answer_box(), run.question_label()
+    seen = None
+    for n in range(1, 26):
+        question = run.question_text(label)
+        if seen is None:
+            seen = time.time()
+        if vertical and "?" not in question:
+            check("\n" in question, f"question {n} is not in two lines: {question!r}")
+        right = answers.solve(question)
+        typed = answers.wrong(right) if n in WRONG_AT else right
+        if not capitals:
+            typed = typed.lower()
+        run.type_answer(typed, box)
+        last_enter = time.time()
+        run.key("Return")
+        run.wait_answered(box)
+    run.screen.wait_gone(INPUT)
+    t1 = time.time()
+    check_result(run, 25, len(WRONG_AT),
+                 (math.floor(last_enter) - math.floor(seen), math.floor(t1) - math.floor(t0)))
+
+
+class Burners:
+    """Two CPU-bound processes, the load under which the toolkit loses track of key repeat."""
+
+    def __enter__(self):
+        self.procs = [subprocess.Popen([sys.executable, "-c", "while True: pass"],
+                                       preexec_fn=die_with_parent) for _ in range(2)]
+        return self
+
+    def __exit__(self, *exc):
+        for p in self.procs:
+            p.kill()
+            p.wait()
+
+
+def held_enter(ctx):
+    run = Run(ctx)
+    run.screen.set_auto_repeat(True)
+    run.click(MAIN, "Addition", "push button")
+    run.drawn(INPUT)
+    run.click(INPUT, "Start Test", "push button")
+    run.has_keyboard(INPUT)
+    run.type_answer(answers.solve(run.question_text()))
+    with Burners():
+        time.sleep(0.2)
+        run.screen.key_down("Return")
+        time.sleep(1.5)
+        run.screen.key_up("Return")
+        run.wait_answered()
+    # Two ordinary presses after the held one: each release is one more answer.
+    for _ in range(2):
+        run.key("Return")
+        run.wait_answered()
+    time.sleep(0.3)
+    run.click(INPUT, "End Test", "push button")
+    run.drawn(RESULT)
+    lines = run.result_lines()
+    want = "Total Questions:" + " " * 27 + "3"
+    check(lines[0] == want,
+          f"held Enter then two presses: {lines[0]!r}, expected {want!r}")
+
+
+def enter_and_space_on_buttons(ctx):
+    run = Run(ctx)
+    run.has_keyboard(MAIN)
+    # Return on a focused kind button opens its test.
+    run.tab_to("Addition")
+    run.key("Return")
+    run.opens(INPUT, "Return on the focused Addition button")
+    run.has_keyboard(INPUT)
+    title = a11y.find_prefix(run.window(INPUT), "Addition [")
+    check(title is not None, "Return on Addition did not open its test")
+    run.tab_to("Start Test")
+    run.key("Return")
+    wait_for("Return on Start Test to start the test",
+             lambda: a11y.find(run.window(INPUT), "Answer", "text"), 3.0)
+    run.tab_to("End Test")
+    run.key("KP_Enter")
+    run.opens(RESULT, "Keypad Enter on End Test")
+    # The key that started the test was no answer.
+    got = run.result_lines()[0]
+    check(got == "Total Questions:" + " " * 27 + "0", f"after Enter on Start Test: {got!r}")
+    run.has_keyboard(RESULT)
+    check(run.focused() == "Close", f"the result window's focus is on {run.focused()!r}")
+    # The result window ignores Enter, so a last fast Enter cannot close it unread.
+    for key in ("Return", "KP_Enter"):
+        run.key(key)
+        time.sleep(0.3)
+        check(run.shown(RESULT), f"{key} closed the result window")
+    run.key("space")
+    run.screen.wait_gone(RESULT)
+    # Space on the focused kind button, Space on the question window's buttons.
+    run.has_keyboard(MAIN)
+    run.tab_to("Subtraction")
+    run.key("space")
+    run.opens(INPUT, "Space on the focused Subtraction button")
+    run.has_keyboard(INPUT)
+    check(a11y.find_prefix(run.window(INPUT), "Subtraction [") is not None,
+          "Space on Subtraction did not open its test")
+    run.tab_to("Start Test")
+    run.key("space")
+    wait_for("the question view", lambda: a11y.find(run.window(INPUT), "Answer", "text"), 3.0)
+    run.tab_to("Close")
+    run.key("space")
+    run.screen.wait_gone(INPUT)
+    check(not run.shown(RESULT), "Close showed a result")
+    # Keypad Enter on a kind button.
+    run.has_keyboard(MAIN)
+    run.tab_to("Division")
+    run.key("KP_Enter")
+    run.opens(INPUT, "Keypad Enter on the focused Division button")
+    check(a11y.find_prefix(run.window(INPUT), "Division [") is not None,
+          "keypad Enter on Division did not open its test")
+
+
+def level_box_click(ctx):
+    run = Run(ctx)
+    main = run.window(MAIN)
+    for level in ("Hard", "Medium", "Easy"):
+        node = a11y.need(main, level, "radio button")
+        x, y, _, h = a11y.extents(node)
+        # The empty part of the option's box, right of its caption, on its row.
+        run.click_at(x + 160, y + h // 2)
+        try:
+            wait_for(f'"{level}" selected', lambda: a11y.checked(node), 2.0)
+        except AssertionError:
+            raise Failure(f"a click 160 px right of {level}'s box left edge did not select "
+                          f"{level}") from None
+
+
+def _exit_by(ctx, how):
+    run = Run(ctx)
+    run.has_keyboard(MAIN)
+    if how == "Exit button":
+        run.click(MAIN, "Exit", "push button")
+    elif how == "close box":
+        if ctx.window_manager:
+            run.key("Alt_L", "F4")
+        else:
+            run.screen.close_window(run.screen.window(MAIN))
+    elif how == "File menu Exit":
+        run.key("Alt_L", "f")
+        wait_for("the File menu", lambda: run._shown_menu_item(run.window(MAIN), "Exit"), 3.0)
+        run.key("e")
+    elif how == "menu bar Exit":
+        run.menu("Exit")
+    run.program.wait_exit(5.0)
+    return run
+
+
+def exit_paths(ctx):
+    for how, opened in (("Exit button", [EXIT_URL]), ("close box", [EXIT_URL]),
+                        ("File menu Exit", []), ("menu bar Exit", [])):
+        run = _exit_by(ctx, how)
+        # The opener runs detached and may write after the program has ended.
+        try:
+            wait_for(f"{how} to open {opened}", lambda: len(run.program.opened()) >= len(opened),
+                     5.0)
+        except AssertionError:
+            pass
+        time.sleep(0.2)  # time for a stray second address to show
+        check(run.program.opened() == opened,
+              f"{how} opened {run.program.opened()}, expected {opened}")
+
+
+def visit_website(ctx):
+    run = Run(ctx)
+    run.click(MAIN, "Visit Website", "push button")
+    run.menu("Help", "Visit Website")
+    wait_for("two addresses opened", lambda: len(run.program.opened()) >= 2, 5.0)
+    time.sleep(0.2)
+    check(run.program.opened() == [WEBSITE_URL, WEBSITE_URL],
+          f"opened {run.program.opened()}")
+    check(run.program.running() and run.shown(MAIN), "the program did not stay open")
+
+
+def about_windows(ctx):
+    run = Run(ctx)
+    run.menu("Help", "About Programmer")
+    run.drawn(ABOUT_PROGRAMMER)
+    run.has_keyboard(ABOUT_PROGRAMMER)
+    run.click(ABOUT_PROGRAMMER, "Tamsin Ardell")
+    run.screen.wait_gone(ABOUT_PROGRAMMER)
+
+    run.menu("Help", "About Quorvane Sumwright")
+    w = run.drawn(ABOUT_PRODUCT)
+    run.has_keyboard(ABOUT_PRODUCT)
+    version = a11y.find_prefix(run.window(ABOUT_PRODUCT), "Quorvane Sumwright ver: ")
+    check(version is not None and version.name == "Quorvane Sumwright ver: 1.0",
+          f"version line {version.name if version else None!r}")
+    run.click(ABOUT_PRODUCT, "www.quorvane.example")
+    wait_for("the web site opened", lambda: run.program.opened() == [WEBSITE_URL], 5.0)
+    check(run.shown(ABOUT_PRODUCT), "the link closed the window")
+    run.click(ABOUT_PRODUCT, version.name)
+    run.screen.wait_gone(ABOUT_PRODUCT)
+    # Shown again as it was.
+    run.menu("Help", "About Quorvane Sumwright")
+    run.drawn(ABOUT_PRODUCT)
+    run.click(ABOUT_PRODUCT, "Quorvane Sumwright ver: 1.0")
+    run.screen.wait_gone(ABOUT_PRODUCT)
+
+
+def focus_after_hiding(ctx):
+    """Whichever window is left active takes the keyboard: access keys work at once."""
+    run = Run(ctx)
+
+    def keyboard_back_in_main(after):
+        try:
+            run.has_keyboard(MAIN)
+        except Failure as e:
+            raise Failure(f"after {after}: {e}") from None
+        # An access key works without a click: Alt+N opens the number series.
+        run.key("Alt_L", "n")
+        try:
+            run.drawn(INPUT, 3.0)
+        except Failure:
+            raise Failure(f"after {after}: Alt+N did nothing") from None
+        run.has_keyboard(INPUT)
+        run.tab_to("Start Test")
+        run.key("Alt_L", "s")
+        wait_for("the question view", lambda: a11y.find(run.window(INPUT), "Answer", "text"),
+                 3.0)
+        run.key("Alt_L", "c")
+        run.screen.wait_gone(INPUT)
+
+    run.menu("Help", "About Programmer")
+    run.drawn(ABOUT_PROGRAMMER)
+    run.click(ABOUT_PROGRAMMER, "Tamsin Ardell")
+    run.screen.wait_gone(ABOUT_PROGRAMMER)
+    keyboard_back_in_main("the About Programmer window hid")
+
+    run.menu("Help", "About Quorvane Sumwright")
+    run.drawn(ABOUT_PRODUCT)
+    run.click(ABOUT_PRODUCT, "Quorvane Sumwright ver: 1.0")
+    run.screen.wait_gone(ABOUT_PRODUCT)
+    keyboard_back_in_main("the About Quorvane Tessaline window hid")
+    # (the question window's Close was covered above)
+
+    run.key("Alt_L", "n")
+    run.drawn(INPUT)
+    run.has_keyboard(INPUT)
+    run.key("Alt_L", "s")
+    wait_for("the question view", lambda: a11y.find(run.window(INPUT), "Answer", "text"), 3.0)
+    run.key("Alt_L", "e")
+    run.screen.wait_gone(INPUT)
+    run.drawn(RESULT)
+    run.has_keyboard(RESULT)
+    run.key("Escape")
+    run.screen.wait_gone(RESULT)
+    keyboard_back_in_main("the result window hid")
+
+
+def scaled_screen(ctx):
+    """At twice the scale every window is twice the size and no text runs out of its box."""
+    run = Run(ctx, {"QT_SCALE_FACTOR": "2"})
+    w = run.drawn(MAIN)
+    frame = a11y.extents(run.window(MAIN))
+    check(w.width >= 2 * 640, f"the main window is {w.width} px wide at scale 2")
+    scale = w.width / frame[2]
+    clipped = []
+    main = run.window(MAIN)
+    for node in a11y.nodes(main, ("label", "push button")):
+        if not node.name.strip():
+            continue
+        x, y, width, height = a11y.extents(node)
+        x, y = w.x + round((x - frame[0]) * scale), w.y + round((y - frame[1]) * scale)
+        width, height = round(width * scale), round(height * scale)
+        button = node.getRoleName() == "push button"
+        px = run.screen.pixels(x, y, width, height)
+        check(px.has_ink(), f"{node.name.strip()!r} shows no text at all")
+        # Labels are left- and top-aligned: clipping shows on the right or at the bottom.
+        # Buttons centre their captions inside a bevel of one pixel per scale step.
+        edges = px.ink_at_edges(round(2 * scale) if button else 0,
+                                ("left", "right", "top", "bottom") if button
+                                else ("right", "bottom"))
+        if edges:
+            clipped.append(f"{node.name.strip()!r} ({', '.join(edges)})")
+    check(not clipped, "text runs into the edge of its box: " + ", ".join(clipped))
+
+
+def all_scenarios():
+    out = [("start-up", startup), ("result window drawn", result_drawn),
+           ("result window drawn, menu and access keys", result_drawn_from_menu)]
+    for kind, level, vertical, capitals in KINDS:
+        name = f"whole test: {kind.strip()} [{level}]{' vertical' if vertical else ''}"
+        out.append((name, lambda ctx, a=(kind, level, vertical, capitals): whole_test(ctx, *a)))
+    out += [
+        ("held Enter under load", held_enter),
+        ("Enter and Space on focused buttons", enter_and_space_on_buttons),
+        ("level box click", level_box_click),
+        ("exit paths and addresses", exit_paths),
+        ("visit website", visit_website),
+        ("about windows open and hide", about_windows),
+        ("focus after each window hides", focus_after_hiding),
+        ("scale factor 2, no clipped text", scaled_screen),
+    ]
+    return out
