@@ -17,6 +17,9 @@ fi
 # Debian's own Python, which has the X and AT-SPI bindings installed above, and a D-Bus
 # session of its own, where the accessibility bus starts on demand and ends with the suite.
 # The bus daemons' start-up chatter is left out of the log; anything else on stderr stays.
+# The suite reads the English texts byte for byte, whatever this machine's language.
+unset LANGUAGE LC_ALL LC_MESSAGES
+export LANG=C.UTF-8
 chatter='^dbus-daemon\[|^SpiRegistry daemon is running'
 set +e
 dbus-run-session -- /usr/bin/python3 tests/e2e/run.py "$build_dir/src/app/quorvane-sumwright" "$@" \
