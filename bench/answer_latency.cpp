@@ -4,6 +4,7 @@
 // force). The toolkit floor does the same work with a bare 48-point label and a line edit.
 
 #include "AnswerFloor.h"
+#include "Stats.h"
 #include "core/Answer.h"
 #include "core/AnswerCheck.h"
 #include "core/DateTime.h"
@@ -31,6 +32,8 @@
 #include <vector>
 
 namespace {
+
+using namespace sumwright::bench;
 
 constexpr int AnswersWanted = 1000;
 using Clock = std::chrono::steady_clock;
@@ -142,27 +145,6 @@ void measureFloor(FloorWindow &floor, int answers, std::vector<double> &samples)
         samples.push_back(submitAndWait(floor.edit(), floor.label(), watch, [] { return true; }));
     }
     floor.hide();
-}
-
-struct Percentiles
-{
-    double p50, p99, max;
-};
-
-Percentiles percentiles(std::vector<double> samples)
-{
-    std::sort(samples.begin(), samples.end());
-    const auto at = [&](double q) {
-        const auto rank
-                = static_cast<std::size_t>(std::ceil(q * static_cast<double>(samples.size())));
-        return samples[std::max<std::size_t>(rank, 1) - 1];
-    };
-    return {at(0.50), at(0.99), samples.back()};
-}
-
-const char *verdict(bool holds)
-{
-    return holds ? "holds" : "MISSED";
 }
 
 // Drives whole tests through the real windows: a kind button opens the question window (modal,

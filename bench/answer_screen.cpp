@@ -8,6 +8,7 @@
 //        (ANSWER_FLOOR_PLAIN=1 in the environment: the floor without its group box)
 
 #include "ScreenWatch.h"
+#include "Stats.h"
 
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
@@ -30,6 +31,8 @@ using namespace screenwatch;
 using namespace std::chrono_literals;
 
 namespace {
+
+using namespace sumwright::bench;
 
 // The program's layout, in twips as its windows are built from them.
 constexpr int px(int twips)
@@ -169,27 +172,6 @@ void measureBlock(ScreenWatch &watch, const Input &input, const XRectangle &wind
         else
             ++missed;
     }
-}
-
-struct Percentiles
-{
-    double p50, p99, max;
-};
-
-Percentiles percentiles(std::vector<double> samples)
-{
-    std::sort(samples.begin(), samples.end());
-    const auto at = [&](double q) {
-        const auto rank
-                = static_cast<std::size_t>(std::ceil(q * static_cast<double>(samples.size())));
-        return samples[std::max<std::size_t>(rank, 1) - 1];
-    };
-    return {at(0.50), at(0.99), samples.back()};
-}
-
-const char *verdict(bool holds)
-{
-    return holds ? "holds" : "MISSED";
 }
 
 // Starts the program and brings it to a running 200-question addition test; returns the

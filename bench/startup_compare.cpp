@@ -4,6 +4,8 @@
 //
 // Usage: startup_compare <rounds> <label> <program> <floor>
 
+#include "Stats.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -19,6 +21,8 @@
 extern char **environ;
 
 namespace {
+
+using namespace sumwright::bench;
 
 struct Run
 {
@@ -66,13 +70,6 @@ bool runOnce(const char *path, Run &run)
     return true;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
 struct Medians
 {
     double wallMs, cpuMs, peakMiB;
@@ -87,11 +84,6 @@ Medians medians(const std::vector<Run> &runs)
         peak.push_back(r.peakMiB);
     }
     return {median(wall), median(cpu), median(peak)};
-}
-
-const char *verdict(bool holds)
-{
-    return holds ? "holds" : "MISSED";
 }
 
 } // namespace

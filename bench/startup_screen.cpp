@@ -7,6 +7,7 @@
 //        (the floor is started with --stay, so it waits to be killed like the program does)
 
 #include "ScreenWatch.h"
+#include "Stats.h"
 
 #include <algorithm>
 #include <csignal>
@@ -27,6 +28,8 @@ using namespace screenwatch;
 using namespace std::chrono_literals;
 
 namespace {
+
+using namespace sumwright::bench;
 
 // How long the window must stay unchanged before its picture counts as finished.
 constexpr auto Quiet = 400ms;
@@ -123,13 +126,6 @@ bool runOnce(ScreenWatch &watch, const char *path, bool stay, Run &run)
     return true;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
 template<typename Field>
 double medianOf(const std::vector<Run> &runs, Field field)
 {
@@ -138,11 +134,6 @@ double medianOf(const std::vector<Run> &runs, Field field)
     for (const Run &run : runs)
         values.push_back(run.*field);
     return median(values);
-}
-
-const char *verdict(bool holds)
-{
-    return holds ? "holds" : "MISSED";
 }
 
 } // namespace
