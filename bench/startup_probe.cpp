@@ -19,6 +19,6 @@ int main(int argc, char *argv[])
     sumwright::Program program(sumwright::processSequence(), clock);
     QuitOnFirstPaint quitter;
     program.frmMain().installEventFilter(&quitter);
-    program.frmMain().show();
+    program.showMainWindow();
     return QApplication::exec();
 }

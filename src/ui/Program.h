@@ -43,10 +43,14 @@ public:
 
     [[nodiscard]] const QuestionSelection &selection() const { return m_selection; }
 
-    // The program's name, version and desktop entry for the desktop, and an application that
-    // ends only through the program's exit paths, never because some window closed last.
-    // Called once, right after the QApplication is made.
+    // The program's name, version and desktop entry for the desktop, an application that ends
+    // only through the program's exit paths, never because some window closed last, and held
+    // keys that the window system reports as one press. Called once, right after the
+    // QApplication is made.
     static void setUpApplication();
+    // The start-up window, shown and given the keyboard even where no window manager hands it
+    // over.
+    void showMainWindow();
     // Hands an address to the desktop's browser and returns at once; the outcome is not
     // examined, so a machine without a browser simply shows nothing.
     static void openAddress(const QString &address);
