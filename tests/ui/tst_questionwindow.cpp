@@ -7,6 +7,7 @@
 #include "ui/QuestionWindow.h"
 #include "ui/ResultWindow.h"
 
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -27,6 +28,39 @@ QStringList expectedReport(int total, int wrong, const QString &seconds)
     return {expectedLine("Total Questions:", 27, false, QString::number(total)),
             expectedLine("Wrong Answered:", 23, true, QString::number(wrong)),
             expectedLine("Time Taken (in sec.)", 19, true, seconds)};
+}
+
+// Plays a script of key events, each sent to whatever has the keyboard at that moment, as a
+// user's keys arrive: "click:<key>" (press and release), "press:<key>", "release:<key>",
+// "repeat:<key>" (an auto-repeated release and press, as X sends a held key) and
+// "repeat-press:<key>" (an auto-repeated press alone, as with detectable auto-repeat).
+void playKeys(const QStringList &events)
+{
+    const QHash<QString, Qt::Key> keys
+            = {{"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}, {"Tab", Qt::Key_Tab},
+               {"Escape", Qt::Key_Escape}, {"A", Qt::Key_A},         {"7", Qt::Key_7},
+               {"Space", Qt::Key_Space}};
+    for (const QString &event : events) {
+        const QString kind = event.section(u':', 0, 0);
+        const Qt::Key key = keys.value(event.section(u':', 1));
+        const Qt::KeyboardModifiers modifiers
+                = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+        QVERIFY(QApplication::focusWidget());
+        if (kind == QLatin1String("click")) {
+            input::keyClick(key, modifiers);
+        } else if (kind == QLatin1String("press")) {
+            input::key(QEvent::KeyPress, key, modifiers);
+        } else if (kind == QLatin1String("release")) {
+            input::key(QEvent::KeyRelease, key, modifiers);
+        } else if (kind == QLatin1String("repeat")) {
+            for (const QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress})
+                input::key(type, key, modifiers, QStringLiteral("\r"), /*autoRepeat*/ true);
+        } else {
+            QCOMPARE(kind, QStringLiteral("repeat-press"));
+            input::key(QEvent::KeyPress, key, modifiers, QStringLiteral("\r"),
+                       /*autoRepeat*/ true);
+        }
+    }
 }
 
 } // namespace
@@ -303,33 +337,12 @@ void TestQuestionWindow::enterSubmitsOncePerRelease()
 {
     QFETCH(QStringList, events);
     QFETCH(int, submitted);
-    const QHash<QString, Qt::Key> keys
-            = {{"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}, {"Tab", Qt::Key_Tab},
-               {"Escape", Qt::Key_Escape}, {"A", Qt::Key_A},         {"7", Qt::Key_7},
-               {"Space", Qt::Key_Space}};
 
     inQuestionWindow("cmdMath(2)", [&] {
         input::click(&input(), "cmdStart");
         QWidget *const answerBox = control(&input(), "txtAnswer");
         QCOMPARE(QApplication::focusWidget(), answerBox);
-        for (const QString &event : events) {
-            const QString kind = event.section(u':', 0, 0);
-            const Qt::Key key = keys.value(event.section(u':', 1));
-            const Qt::KeyboardModifiers modifiers
-                    = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
-            QWidget *focus = QApplication::focusWidget();
-            QVERIFY(focus);
-            if (kind == QLatin1String("click")) {
-                input::keyClick(key, modifiers);
-            } else if (kind == QLatin1String("press")) {
-                input::key(QEvent::KeyPress, key, modifiers);
-            } else if (kind == QLatin1String("release")) {
-                input::key(QEvent::KeyRelease, key, modifiers);
-            } else {
-                for (const QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress})
-                    input::key(type, key, modifiers, QStringLiteral("\r"), /*autoRepeat*/ true);
-            }
-        }
+        playKeys(events);
         QCOMPARE(session().iAsked, submitted);
         QCOMPARE(session().iWrong, submitted); // nothing was typed before Enter
         // No button was pressed on the way: the test runs on in the question view.
@@ -354,7 +367,8 @@ void TestQuestionWindow::enterPressesTheFocusedButton_data()
             << "cmdStart" << QStringList {"click:Enter"} << true << false;
     QTest::newRow("Return held on Start Test")
             << "cmdStart"
-            << QStringList {"press:Return", "repeat:Return", "repeat:Return", "release:Return"}
+            << QStringList {"press:Return", "repeat-press:Return", "repeat-press:Return",
+                            "release:Return"}
             << true << false;
     QTest::newRow("Return on End Test")
             << "cmdEndTest" << QStringList {"click:Return"} << false << true;
@@ -374,26 +388,7 @@ void TestQuestionWindow::enterPressesTheFocusedButton()
         QWidget *target = control(&input(), button);
         QVERIFY(target);
         target->setFocus(Qt::TabFocusReason);
-        for (const QString &event : events) {
-            const QString kind = event.section(u':', 0, 0);
-            const Qt::Key key = event.section(u':', 1) == QLatin1String("Enter") ? Qt::Key_Enter
-                                                                                 : Qt::Key_Return;
-            const Qt::KeyboardModifiers modifiers
-                    = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
-            // Every event goes where the keyboard is now: the click may have moved it.
-            QWidget *focus = QApplication::focusWidget();
-            QVERIFY(focus);
-            if (kind == QLatin1String("click")) {
-                input::keyClick(key, modifiers);
-            } else if (kind == QLatin1String("press")) {
-                input::key(QEvent::KeyPress, key, modifiers);
-            } else if (kind == QLatin1String("release")) {
-                input::key(QEvent::KeyRelease, key, modifiers);
-            } else {
-                input::key(QEvent::KeyPress, key, modifiers, QStringLiteral("\r"),
-                           /*autoRepeat*/ true);
-            }
-        }
+        playKeys(events);
         QCOMPARE(input().isTestRunning(), running);
         QCOMPARE(input().isVisible(), running);
         // The key that started the test is no answer: nothing has been submitted yet.
