@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Fills the untranslated messages of the .ts files from glossary.tsv.
+"""Fills the untranslated messages of the .ts files from glossary/<language>.tsv.
 
 lupdate keeps a translation only while its text stays in the same context (class); when code
 moves a text to another class, the text comes back untranslated. Run after lupdate:
@@ -23,16 +23,20 @@ MESSAGE = re.compile(
 
 
 def load_glossary():
-    lines = (HERE / 'glossary.tsv').read_text(encoding='utf-8').splitlines()
-    rows = [line.split('\t') for line in lines if line and not line.startswith('#')]
-    header, rows = rows[0], rows[1:]
+    """{language: {source: translation}} from glossary/<language>.tsv, one file a language."""
     table = {}
-    for row in rows:
-        if len(row) != len(header):
-            sys.exit(f'glossary.tsv: wrong number of columns in {row[0]!r}')
-        texts = [cell.replace('\\n', '\n') for cell in row]
-        table[texts[0]] = dict(zip(header[1:], texts[1:]))
-    return header[1:], table
+    for path in sorted((HERE / 'glossary').glob('*.tsv')):
+        entries = {}
+        for line in path.read_text(encoding='utf-8').splitlines():
+            if not line or line.startswith('#'):
+                continue
+            cells = line.split('\t')
+            if len(cells) != 2:
+                sys.exit(f'{path.name}: not two columns: {cells[0]!r}')
+            source, translation = (cell.replace('\\n', '\n') for cell in cells)
+            entries[source] = translation
+        table[path.stem] = entries
+    return table
 
 
 def escape(text):
@@ -41,20 +45,19 @@ def escape(text):
 
 
 def main():
-    languages, table = load_glossary()
+    table = load_glossary()
     missing = 0
-    for language in languages:
+    for language, entries in table.items():
         path = HERE / f'sumwright_{language}.ts'
         text = path.read_text(encoding='utf-8')
         unknown = []
 
         def fill(match):
             source = html.unescape(match.group('source'))
-            entry = table.get(source)
-            if entry is None or not entry.get(language):
+            if not entries.get(source):
                 unknown.append(source)
                 return match.group(0)
-            return match.group(1) + '<translation>' + escape(entry[language]) + '</translation>'
+            return match.group(1) + '<translation>' + escape(entries[source]) + '</translation>'
 
         text = MESSAGE.sub(fill, text)
         path.write_text(text, encoding='utf-8')

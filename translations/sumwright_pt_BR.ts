@@ -108,6 +108,7 @@ As opções próprias do Qt, como -platform ou -style, também são aceitas.</tr
     <name>sumwright::AboutProgrammerWindow</name>
     <message>
         <source>About Programmer</source>
+        <extracomment>The window about the program&apos;s author, Tamsin Ardell, a woman: where your language marks the gender of &quot;programmer&quot;, &quot;author&quot; or &quot;engineer&quot;, use the feminine form.</extracomment>
         <translation>Sobre o programador</translation>
     </message>
     <message>
@@ -117,7 +118,7 @@ As opções próprias do Qt, como -platform ou -style, também são aceitas.</tr
     </message>
     <message>
         <source>Picture of the author</source>
-        <extracomment>What a screen reader calls the drawing that stands for the author.</extracomment>
+        <extracomment>What a screen reader calls the drawing that stands for the author, a woman.</extracomment>
         <translation>Imagem do autor</translation>
     </message>
     <message>
@@ -132,7 +133,7 @@ As opções próprias do Qt, como -platform ou -style, também são aceitas.</tr
     </message>
     <message>
         <source>Software engineer at the Quorvane Corporation, writing small tools for learners</source>
-        <extracomment>The author&apos;s work, on two short lines.</extracomment>
+        <extracomment>The author&apos;s work, on two short lines: she is a software engineer who writes small programs for learners at the Quorvane Corporation.</extracomment>
         <translation>Desenvolve na Quorvane Corporation pequenos programas para aprender</translation>
     </message>
     <message>
@@ -264,6 +265,7 @@ As opções próprias do Qt, como -platform ou -style, também são aceitas.</tr
     </message>
     <message>
         <source>About Programmer</source>
+        <extracomment>Opens the window about the program&apos;s author, Tamsin Ardell, a woman: where your language marks the gender of &quot;programmer&quot;, use the feminine form.</extracomment>
         <translation>Sobre o programador</translation>
     </message>
     <message>

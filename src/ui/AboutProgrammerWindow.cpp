@@ -26,6 +26,8 @@ struct Line
 } // namespace
 
 AboutProgrammerWindow::AboutProgrammerWindow()
+    //: The window about the program's author, Tamsin Ardell, a woman: where your language
+    //: marks the gender of "programmer", "author" or "engineer", use the feminine form.
     : ReloadingDialog("frmAboutProgrammer", tr("About Programmer"), {6705, 3030},
                       QColor(255, 255, 128), artwork::Picture::AboutProgrammerIcon)
 {
@@ -47,7 +49,7 @@ void AboutProgrammerWindow::buildControls(QWidget *page)
 
     auto *portrait = make<Picture>(page, QStringLiteral("Image1"), artwork::Picture::Portrait);
     portrait->setGeometry(twips(120, 840, 1905, 2010));
-    //: What a screen reader calls the drawing that stands for the author.
+    //: What a screen reader calls the drawing that stands for the author, a woman.
     portrait->setAccessibleName(tr("Picture of the author"));
     connect(portrait, &ClickableLabel::clicked, this, &QWidget::hide);
 
@@ -58,7 +60,8 @@ void AboutProgrammerWindow::buildControls(QWidget *page)
              makeFont(Face::TimesNewRoman, 21.75, true), false},
             //: The author's degree, on one short line.
             {tr("M.Sc. in Applied Mathematics"), twips(2160, 1440, 4095, 255), small, false},
-            //: The author's work, on two short lines.
+            //: The author's work, on two short lines: she is a software engineer who writes small
+            //: programs for learners at the Quorvane Corporation.
             {tr("Software engineer at the Quorvane Corporation, writing small tools for learners"),
              twips(2160, 1800, 4095, 615), small, true},
             //: %1 is the author's e-mail address.

@@ -251,6 +251,8 @@ void MainWindow::buildMenus()
     }
 
     QMenu *help = addMenu(bar, nullptr, QT_TR_NOOP("&Help"), "mHelp");
+    //: Opens the window about the program's author, Tamsin Ardell, a woman: where your
+    //: language marks the gender of "programmer", use the feminine form.
     connect(addItem(help, QT_TR_NOOP("About Programmer"), "mAboutProgrammer"), &QAction::triggered,
             this, &MainWindow::aboutProgrammerRequested);
     connect(addItem(help, QT_TR_NOOP("&About Quorvane Sumwright"), "mAboutProduct"),
