@@ -27,23 +27,50 @@ QStringList Language::available()
     return names;
 }
 
+namespace {
+
+// The translation that serves a language best where the program has none of its own, as
+// desktops fall back: Bokmål readers get Nynorsk, the other written Norwegian that every
+// Norwegian school teaches, rather than English.
+QLocale::Language readerOf(QLocale::Language language)
+{
+    return language == QLocale::NorwegianBokmal ? QLocale::NorwegianNynorsk : language;
+}
+
+// Among the translations of one language, the one in the reader's script: Hong Kong and
+// Macau read the traditional Chinese one, Singapore the simplified one. Otherwise the first,
+// so Portuguese from Portugal reads the Brazilian translation rather than English.
+QString bestOf(const QStringList &names, const QLocale &wanted)
+{
+    QString first;
+    const QLocale::Language language = readerOf(wanted.language());
+    for (const QString &name : names) {
+        const QLocale candidate(name);
+        if (candidate.language() != language)
+            continue;
+        if (candidate.script() == wanted.script())
+            return name;
+        if (first.isEmpty())
+            first = name;
+    }
+    return first;
+}
+
+} // namespace
+
 QString Language::translationFor(const QLocale &locale)
 {
     if (locale.language() == QLocale::C)
         return {};
     QStringList names;
     for (const QString &preferred : locale.uiLanguages()) {
-        const QLocale::Language language = QLocale(preferred).language();
-        if (language == QLocale::English || language == QLocale::C)
+        const QLocale wanted(preferred);
+        if (wanted.language() == QLocale::English || wanted.language() == QLocale::C)
             return {};
         if (names.isEmpty())
             names = available();
-        // One translation per language: Portuguese from Portugal reads the Brazilian one
-        // rather than English.
-        for (const QString &name : std::as_const(names)) {
-            if (QLocale(name).language() == language)
-                return name;
-        }
+        if (QString name = bestOf(names, wanted); !name.isEmpty())
+            return name;
     }
     return {};
 }

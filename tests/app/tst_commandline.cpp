@@ -154,13 +154,26 @@ void CommandLineTest::shouldSpeakTheSystemsLanguage_data()
                                           << "Uso:";
     QTest::newRow("Portuguese reads the Brazilian translation")
             << env({{"LANG", "pt_PT.UTF-8"}}) << "pt_BR" << QString();
+    QTest::newRow("Hong Kong reads the traditional Chinese translation")
+            << env({{"LANG", "zh_HK.UTF-8"}}) << "zh_TW" << QString();
+    QTest::newRow("Macau reads the traditional Chinese translation")
+            << env({{"LANG", "zh_MO.UTF-8"}}) << "zh_TW" << QString();
+    QTest::newRow("Singapore reads the simplified Chinese translation")
+            << env({{"LANG", "zh_SG.UTF-8"}}) << "zh_CN" << QString();
+    QTest::newRow("Taiwan") << env({{"LANG", "zh_TW.UTF-8"}}) << "zh_TW" << QString();
+    QTest::newRow("Chinese") << env({{"LANG", "zh_CN.UTF-8"}}) << "zh_CN" << QString();
+    QTest::newRow("Bokmål reads Nynorsk") << env({{"LANG", "nb_NO.UTF-8"}}) << "nn" << QString();
+    QTest::newRow("Arabic") << env({{"LANG", "ar_EG.UTF-8"}}) << "ar" << QString();
+    QTest::newRow("Japanese") << env({{"LANG", "ja_JP.UTF-8"}}) << "ja" << QString();
+    QTest::newRow("Russian") << env({{"LANG", "ru_RU.UTF-8"}}) << "ru" << QString();
+    QTest::newRow("Hindi") << env({{"LANG", "hi_IN.UTF-8"}}) << "hi" << QString();
     QTest::newRow("a language without a translation")
-            << env({{"LANG", "it_IT.UTF-8"}}) << QString() << QString();
+            << env({{"LANG", "sw_KE.UTF-8"}}) << QString() << QString();
     QTest::newRow("LANGUAGE's first choice")
             << env({{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "fr:de"}}) << "fr"
             << "Utilisation :";
     QTest::newRow("LANGUAGE skips an untranslated language")
-            << env({{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "it:es"}}) << "es" << QString();
+            << env({{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "sw:es"}}) << "es" << QString();
     QTest::newRow("LANGUAGE puts English first")
             << env({{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "en:de"}}) << QString() << "Usage:";
     QTest::newRow("LANGUAGE ignored under C")
