@@ -6,20 +6,21 @@
     <message>
         <source>Practise mental arithmetic and number, alphabet and alphanumeric series.
 Qt&apos;s own options, such as -platform or -style, are accepted too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Practica el càlcul mental i les sèries numèriques, alfabètiques i alfanumèriques.
+També s’accepten les opcions pròpies de Qt, com ara -platform o -style.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra aquesta ajuda i surt.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la versió i surt.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>The program takes no file names or other arguments; %1 is what was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Argument inesperat «%1».</translation>
     </message>
 </context>
 <context>
@@ -27,52 +28,52 @@ Qt&apos;s own options, such as -platform or -style, are accepted too.</source>
     <message>
         <source>Addition </source>
         <extracomment>The first half of a test title, before the level such as &quot;[Easy Mode]&quot;. Keep the blank at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Suma </translation>
     </message>
     <message>
         <source>Subtraction </source>
         <extracomment>The first half of a test title, before the level. Keep the blank at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Resta </translation>
     </message>
     <message>
         <source>Multiplication </source>
         <extracomment>The first half of a test title, before the level. Keep the blank at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Multiplicació </translation>
     </message>
     <message>
         <source>Division </source>
         <extracomment>The first half of a test title, before the level. Keep the blank at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Divisió </translation>
     </message>
     <message>
         <source>Number Series </source>
         <extracomment>The first half of a test title, before the level. Keep the blank at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sèrie numèrica </translation>
     </message>
     <message>
         <source>Alphabet Series </source>
         <extracomment>The first half of a test title, before the level. Keep the blank at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sèrie alfabètica </translation>
     </message>
     <message>
         <source>Alpha Numeric Series </source>
         <extracomment>The first half of a test title: series of letters and numbers mixed. Keep the blank at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sèrie alfanumèrica </translation>
     </message>
     <message>
         <source>[Easy Mode]</source>
         <extracomment>The second half of a test title, after the kind such as &quot;Addition &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[Nivell fàcil]</translation>
     </message>
     <message>
         <source>[Medium Mode]</source>
         <extracomment>The second half of a test title, after the kind.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[Nivell mitjà]</translation>
     </message>
     <message>
         <source>[Hard Mode]</source>
         <extracomment>The second half of a test title, after the kind.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[Nivell difícil]</translation>
     </message>
 </context>
 <context>
@@ -80,27 +81,27 @@ Qt&apos;s own options, such as -platform or -style, are accepted too.</source>
     <message>
         <source>About Quorvane Tessaline</source>
         <extracomment>The caption names the maker&apos;s family of programs, Quorvane Tessaline; keep the name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quant a Quorvane Tessaline</translation>
     </message>
     <message>
         <source>Quorvane Sumwright ver: %1.%2</source>
         <extracomment>The version line: %1.%2 is the version number, such as 1.0.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quorvane Sumwright versió %1.%2</translation>
     </message>
     <message>
         <source>Helps you practicing your mathematical functions so that you can solve you mathematical problems quickly in daily a life. Quorvane Sumwright is prepared for four mathematical function [plus, minus, multiplication, and division] and series and fraction questions.</source>
         <extracomment>What the program is for, in four lines or fewer. The English original has its slips; say it the way a teacher of your language would.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>T’ajuda a practicar el càlcul perquè resolguis de pressa els problemes de matemàtiques del dia a dia. Quorvane Sumwright ofereix preguntes de les quatre operacions [suma, resta, multiplicació i divisió], de sèries i de fraccions.</translation>
     </message>
     <message>
         <source>This product is quite free and available on the Quorvane Corporation Website</source>
         <extracomment>One short line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Programa gratuït, disponible al web de Quorvane Corporation</translation>
     </message>
     <message>
         <source>Note: Contribute on page %1 if you liked this                  utility software.</source>
         <extracomment>%1 is the address of the donation page. The run of blanks in the original only breaks the line; a translation needs none.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nota: si t’ha agradat aquest programa, col·labora a la pàgina %1.</translation>
     </message>
 </context>
 <context>
@@ -108,218 +109,218 @@ Qt&apos;s own options, such as -platform or -style, are accepted too.</source>
     <message>
         <source>About Programmer</source>
         <extracomment>The window about the program&apos;s author, Tamsin Ardell, a woman: where your language marks the gender of &quot;programmer&quot;, &quot;author&quot; or &quot;engineer&quot;, use the feminine form.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quant a la programadora</translation>
     </message>
     <message>
         <source>Banner</source>
         <extracomment>What a screen reader calls the decorative picture at the top of the window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bàner</translation>
     </message>
     <message>
         <source>Picture of the author</source>
         <extracomment>What a screen reader calls the drawing that stands for the author, a woman.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imatge de l’autora</translation>
     </message>
     <message>
         <source>Tamsin Ardell</source>
         <extracomment>The author&apos;s name: keep it as it is, or write it in your language&apos;s script.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tamsin Ardell</translation>
     </message>
     <message>
         <source>M.Sc. in Applied Mathematics</source>
         <extracomment>The author&apos;s degree, on one short line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Màster en Matemàtica Aplicada</translation>
     </message>
     <message>
         <source>Software engineer at the Quorvane Corporation, writing small tools for learners</source>
         <extracomment>The author&apos;s work, on two short lines: she is a software engineer who writes small programs for learners at the Quorvane Corporation.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enginyera de programari a Quorvane Corporation, escriu petits programes per a qui aprèn</translation>
     </message>
     <message>
         <source>Contact: %1</source>
         <extracomment>%1 is the author&apos;s e-mail address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Contacte: %1</translation>
     </message>
 </context>
 <context>
     <name>sumwright::MainWindow</name>
     <message>
         <source>Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma</translation>
     </message>
     <message>
         <source>&amp;Addition</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suma</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Resta</translation>
     </message>
     <message>
         <source>&amp;Subtraction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Resta</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplicació</translation>
     </message>
     <message>
         <source>&amp;Multiplication</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Multiplicació</translation>
     </message>
     <message>
         <source>Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisió</translation>
     </message>
     <message>
         <source>&amp;Devision</source>
         <extracomment>Menu item: the misspelling is the original&apos;s; translate it as &quot;Division&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Divisió</translation>
     </message>
     <message>
         <source>&amp;Number Series</source>
         <extracomment>A test of number series, such as 2, 4, 6, ?</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sèrie &amp;numèrica</translation>
     </message>
     <message>
         <source>&amp;Alphabet Series</source>
         <extracomment>A test of letter series, such as A, C, E, ?</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sèrie alfa&amp;bètica</translation>
     </message>
     <message>
         <source>Alpha Numeric Series </source>
         <extracomment>A test of series of letters and numbers mixed. The button&apos;s caption ends in a blank that does not matter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sèrie alfanumèrica </translation>
     </message>
     <message>
         <source>Alpha N&amp;umeric Series</source>
-        <translation type="unfinished"></translation>
+        <translation>Sèrie alfan&amp;umèrica</translation>
     </message>
     <message>
         <source>Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Fàcil</translation>
     </message>
     <message>
         <source>&amp;Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fàcil</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitjà</translation>
     </message>
     <message>
         <source>&amp;Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mitjà</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Difícil</translation>
     </message>
     <message>
         <source>&amp;Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Difícil</translation>
     </message>
     <message>
         <source>Quorvane Sumwright</source>
         <extracomment>The program&apos;s name: keep it unless the program is known by another name in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quorvane Sumwright</translation>
     </message>
     <message>
         <source>&amp;Visit Website</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visita el web</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
         <extracomment>The button that leaves the program. Its access key belongs to the menu bar&apos;s &quot;&amp;Exit&quot;: give both the same translation.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Surt</translation>
     </message>
     <message>
         <source>Number of Questions:</source>
         <extracomment>Before the box that picks how many questions a test has.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de preguntes:</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fitxer</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opcions</translation>
     </message>
     <message>
         <source>&amp;Tests</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Proves</translation>
     </message>
     <message>
         <source>Arithmetic</source>
-        <translation type="unfinished"></translation>
+        <translation>Aritmètica</translation>
     </message>
     <message>
         <source>&amp;Series</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sèries</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;juda</translation>
     </message>
     <message>
         <source>About Programmer</source>
         <extracomment>Opens the window about the program&apos;s author, Tamsin Ardell, a woman: where your language marks the gender of &quot;programmer&quot;, use the feminine form.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quant a la programadora</translation>
     </message>
     <message>
         <source>&amp;About Quorvane Sumwright</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quant a Quorvane Sumwright</translation>
     </message>
 </context>
 <context>
     <name>sumwright::QuestionWindow</name>
     <message>
         <source>Solve Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Respon les preguntes</translation>
     </message>
     <message>
         <source>Question</source>
         <extracomment>The frame around the question. The questions themselves are never translated: the series use the Latin letters A to Z in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta</translation>
     </message>
     <message>
         <source>Answer</source>
         <extracomment>What a screen reader calls the box the answer is typed into.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Resposta</translation>
     </message>
     <message>
         <source>Answer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Resposta:</translation>
     </message>
     <message>
         <source>&amp;Close</source>
         <extracomment>Leaves the test without a result. Shown with &quot;&amp;End Test&quot;: their access keys must differ.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tanca</translation>
     </message>
     <message>
         <source>&amp;End Test</source>
         <extracomment>Ends the test and shows its result.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acaba la prova</translation>
     </message>
     <message>
         <source>Select Mode</source>
         <extracomment>The frame around the choice of how arithmetic is written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tria la disposició</translation>
     </message>
     <message>
         <source>Horizontal mode</source>
         <extracomment>Arithmetic written on one line: 12 + 7.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>En horitzontal</translation>
     </message>
     <message>
         <source>Vertical mode</source>
         <extracomment>Arithmetic written in two lines, one number under the other, as on paper.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>En vertical</translation>
     </message>
     <message>
         <source>&amp;Start Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comença la prova</translation>
     </message>
 </context>
 <context>
@@ -327,26 +328,26 @@ Qt&apos;s own options, such as -platform or -style, are accepted too.</source>
     <message>
         <source>Result</source>
         <extracomment>The caption of the result window, and of the frame around its three lines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Resultat</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tanca</translation>
     </message>
     <message>
         <source>Total Questions:</source>
         <extracomment>Followed by the number of questions answered, in a column with the numbers below.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Total de preguntes:</translation>
     </message>
     <message>
         <source>Wrong Answered:</source>
         <extracomment>Followed by the number of wrong answers, in a column with the other numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Respostes incorrectes:</translation>
     </message>
     <message>
         <source>Time Taken (in sec.)</source>
         <extracomment>Followed by the seconds the test took, in a column with the other numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Temps emprat (en s)</translation>
     </message>
 </context>
 </TS>

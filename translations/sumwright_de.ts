@@ -109,7 +109,7 @@ Qts eigene Optionen wie -platform oder -style werden ebenfalls angenommen.</tran
     <message>
         <source>About Programmer</source>
         <extracomment>The window about the program&apos;s author, Tamsin Ardell, a woman: where your language marks the gender of &quot;programmer&quot;, &quot;author&quot; or &quot;engineer&quot;, use the feminine form.</extracomment>
-        <translation>Über den Programmierer</translation>
+        <translation>Über die Programmiererin</translation>
     </message>
     <message>
         <source>Banner</source>
@@ -119,7 +119,7 @@ Qts eigene Optionen wie -platform oder -style werden ebenfalls angenommen.</tran
     <message>
         <source>Picture of the author</source>
         <extracomment>What a screen reader calls the drawing that stands for the author, a woman.</extracomment>
-        <translation>Bild des Autors</translation>
+        <translation>Bild der Autorin</translation>
     </message>
     <message>
         <source>Tamsin Ardell</source>
@@ -134,7 +134,7 @@ Qts eigene Optionen wie -platform oder -style werden ebenfalls angenommen.</tran
     <message>
         <source>Software engineer at the Quorvane Corporation, writing small tools for learners</source>
         <extracomment>The author&apos;s work, on two short lines: she is a software engineer who writes small programs for learners at the Quorvane Corporation.</extracomment>
-        <translation>Entwickelt bei der Quorvane Corporation kleine Programme zum Lernen</translation>
+        <translation>Softwareentwicklerin bei der Quorvane Corporation, schreibt kleine Lernprogramme</translation>
     </message>
     <message>
         <source>Contact: %1</source>
@@ -266,7 +266,7 @@ Qts eigene Optionen wie -platform oder -style werden ebenfalls angenommen.</tran
     <message>
         <source>About Programmer</source>
         <extracomment>Opens the window about the program&apos;s author, Tamsin Ardell, a woman: where your language marks the gender of &quot;programmer&quot;, use the feminine form.</extracomment>
-        <translation>Über den Programmierer</translation>
+        <translation>Über die Programmiererin</translation>
     </message>
     <message>
         <source>&amp;About Quorvane Sumwright</source>

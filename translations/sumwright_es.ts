@@ -109,7 +109,7 @@ También se aceptan las opciones propias de Qt, como -platform o -style.</transl
     <message>
         <source>About Programmer</source>
         <extracomment>The window about the program&apos;s author, Tamsin Ardell, a woman: where your language marks the gender of &quot;programmer&quot;, &quot;author&quot; or &quot;engineer&quot;, use the feminine form.</extracomment>
-        <translation>Acerca del programador</translation>
+        <translation>Acerca de la programadora</translation>
     </message>
     <message>
         <source>Banner</source>
@@ -119,7 +119,7 @@ También se aceptan las opciones propias de Qt, como -platform o -style.</transl
     <message>
         <source>Picture of the author</source>
         <extracomment>What a screen reader calls the drawing that stands for the author, a woman.</extracomment>
-        <translation>Imagen del autor</translation>
+        <translation>Imagen de la autora</translation>
     </message>
     <message>
         <source>Tamsin Ardell</source>
@@ -134,7 +134,7 @@ También se aceptan las opciones propias de Qt, como -platform o -style.</transl
     <message>
         <source>Software engineer at the Quorvane Corporation, writing small tools for learners</source>
         <extracomment>The author&apos;s work, on two short lines: she is a software engineer who writes small programs for learners at the Quorvane Corporation.</extracomment>
-        <translation>Desarrolla en Quorvane Corporation pequeños programas para aprender</translation>
+        <translation>Ingeniera de software en Quorvane Corporation, escribe pequeños programas para estudiantes</translation>
     </message>
     <message>
         <source>Contact: %1</source>
@@ -249,7 +249,7 @@ También se aceptan las opciones propias de Qt, como -platform o -style.</transl
     </message>
     <message>
         <source>&amp;Tests</source>
-        <translation>&amp;Ejercicios</translation>
+        <translation>&amp;Pruebas</translation>
     </message>
     <message>
         <source>Arithmetic</source>
@@ -266,7 +266,7 @@ También se aceptan las opciones propias de Qt, como -platform o -style.</transl
     <message>
         <source>About Programmer</source>
         <extracomment>Opens the window about the program&apos;s author, Tamsin Ardell, a woman: where your language marks the gender of &quot;programmer&quot;, use the feminine form.</extracomment>
-        <translation>Acerca del programador</translation>
+        <translation>Acerca de la programadora</translation>
     </message>
     <message>
         <source>&amp;About Quorvane Sumwright</source>
@@ -277,7 +277,7 @@ También se aceptan las opciones propias de Qt, como -platform o -style.</transl
     <name>sumwright::QuestionWindow</name>
     <message>
         <source>Solve Questions</source>
-        <translation>Resolver preguntas</translation>
+        <translation>Responder preguntas</translation>
     </message>
     <message>
         <source>Question</source>

@@ -109,7 +109,7 @@ Les options propres à Qt, comme -platform ou -style, sont aussi acceptées.</tr
     <message>
         <source>About Programmer</source>
         <extracomment>The window about the program&apos;s author, Tamsin Ardell, a woman: where your language marks the gender of &quot;programmer&quot;, &quot;author&quot; or &quot;engineer&quot;, use the feminine form.</extracomment>
-        <translation>À propos du programmeur</translation>
+        <translation>À propos de la programmeuse</translation>
     </message>
     <message>
         <source>Banner</source>
@@ -119,7 +119,7 @@ Les options propres à Qt, comme -platform ou -style, sont aussi acceptées.</tr
     <message>
         <source>Picture of the author</source>
         <extracomment>What a screen reader calls the drawing that stands for the author, a woman.</extracomment>
-        <translation>Portrait de l’auteur</translation>
+        <translation>Portrait de l’autrice</translation>
     </message>
     <message>
         <source>Tamsin Ardell</source>
@@ -134,7 +134,7 @@ Les options propres à Qt, comme -platform ou -style, sont aussi acceptées.</tr
     <message>
         <source>Software engineer at the Quorvane Corporation, writing small tools for learners</source>
         <extracomment>The author&apos;s work, on two short lines: she is a software engineer who writes small programs for learners at the Quorvane Corporation.</extracomment>
-        <translation>Développe chez Quorvane Corporation de petits logiciels pour apprendre</translation>
+        <translation>Ingénieure logiciel chez Quorvane Corporation, écrit de petits outils pour les apprenants</translation>
     </message>
     <message>
         <source>Contact: %1</source>
@@ -249,7 +249,7 @@ Les options propres à Qt, comme -platform ou -style, sont aussi acceptées.</tr
     </message>
     <message>
         <source>&amp;Tests</source>
-        <translation>&amp;Exercices</translation>
+        <translation>&amp;Tests</translation>
     </message>
     <message>
         <source>Arithmetic</source>
@@ -266,7 +266,7 @@ Les options propres à Qt, comme -platform ou -style, sont aussi acceptées.</tr
     <message>
         <source>About Programmer</source>
         <extracomment>Opens the window about the program&apos;s author, Tamsin Ardell, a woman: where your language marks the gender of &quot;programmer&quot;, use the feminine form.</extracomment>
-        <translation>À propos du programmeur</translation>
+        <translation>À propos de la programmeuse</translation>
     </message>
     <message>
         <source>&amp;About Quorvane Sumwright</source>

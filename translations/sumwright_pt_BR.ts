@@ -109,7 +109,7 @@ As opções próprias do Qt, como -platform ou -style, também são aceitas.</tr
     <message>
         <source>About Programmer</source>
         <extracomment>The window about the program&apos;s author, Tamsin Ardell, a woman: where your language marks the gender of &quot;programmer&quot;, &quot;author&quot; or &quot;engineer&quot;, use the feminine form.</extracomment>
-        <translation>Sobre o programador</translation>
+        <translation>Sobre a programadora</translation>
     </message>
     <message>
         <source>Banner</source>
@@ -119,7 +119,7 @@ As opções próprias do Qt, como -platform ou -style, também são aceitas.</tr
     <message>
         <source>Picture of the author</source>
         <extracomment>What a screen reader calls the drawing that stands for the author, a woman.</extracomment>
-        <translation>Imagem do autor</translation>
+        <translation>Imagem da autora</translation>
     </message>
     <message>
         <source>Tamsin Ardell</source>
@@ -134,7 +134,7 @@ As opções próprias do Qt, como -platform ou -style, também são aceitas.</tr
     <message>
         <source>Software engineer at the Quorvane Corporation, writing small tools for learners</source>
         <extracomment>The author&apos;s work, on two short lines: she is a software engineer who writes small programs for learners at the Quorvane Corporation.</extracomment>
-        <translation>Desenvolve na Quorvane Corporation pequenos programas para aprender</translation>
+        <translation>Engenheira de software na Quorvane Corporation, cria pequenos programas para estudantes</translation>
     </message>
     <message>
         <source>Contact: %1</source>
@@ -249,7 +249,7 @@ As opções próprias do Qt, como -platform ou -style, também são aceitas.</tr
     </message>
     <message>
         <source>&amp;Tests</source>
-        <translation>&amp;Exercícios</translation>
+        <translation>&amp;Testes</translation>
     </message>
     <message>
         <source>Arithmetic</source>
@@ -266,7 +266,7 @@ As opções próprias do Qt, como -platform ou -style, também são aceitas.</tr
     <message>
         <source>About Programmer</source>
         <extracomment>Opens the window about the program&apos;s author, Tamsin Ardell, a woman: where your language marks the gender of &quot;programmer&quot;, use the feminine form.</extracomment>
-        <translation>Sobre o programador</translation>
+        <translation>Sobre a programadora</translation>
     </message>
     <message>
         <source>&amp;About Quorvane Sumwright</source>
@@ -277,7 +277,7 @@ As opções próprias do Qt, como -platform ou -style, também são aceitas.</tr
     <name>sumwright::QuestionWindow</name>
     <message>
         <source>Solve Questions</source>
-        <translation>Resolver questões</translation>
+        <translation>Responder às questões</translation>
     </message>
     <message>
         <source>Question</source>
