@@ -6,12 +6,15 @@
 #    the next question's pixels, against the floor typed into the same way;
 #  both without a window manager and under openbox; then the in-process probes (offscreen, for
 #  profiling) and the generators. Everything the programs write stays inside the build directory.
-# Usage: scripts/bench.sh   (BENCH_ROUNDS=30 start-up rounds, BENCH_ANSWERS=1000 answers)
+# Usage: scripts/bench.sh   (BENCH_ROUNDS=30 start-up rounds, BENCH_ANSWERS=1000 answers,
+#        BENCH_LANGUAGES="C.UTF-8 de_DE.UTF-8 ar_EG.UTF-8 ja_JP.UTF-8": the start-up is measured
+#        in each; a translation, a right-to-left window and another script each cost something)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=$(realpath -m "${BENCH_BUILD_DIR:-build-bench}")
 rounds=${BENCH_ROUNDS:-30}
 answers=${BENCH_ANSWERS:-1000}
+read -r -a languages <<<"${BENCH_LANGUAGES:-C.UTF-8 de_DE.UTF-8 ar_EG.UTF-8 ja_JP.UTF-8}"
 
 scripts/deps.sh build bench
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSUMWRIGHT_BUILD_BENCH=ON \
@@ -46,8 +49,12 @@ start_xvfb 1600x1200x24 "$log" || { echo "Xvfb did not start; see $log" >&2; exi
 export DISPLAY=$XVFB_DISPLAY QT_QPA_PLATFORM=xcb
 
 on_screen() { # label
-    echo
-    "$bench/startup_screen" "$rounds" "$1" "$program" "$bench/startup_floor"
+    local language
+    for language in "${languages[@]}"; do
+        echo
+        (unset LANGUAGE LC_ALL LC_MESSAGES; export LANG=$language
+         "$bench/startup_screen" "$rounds" "$1, LANG=$language" "$program" "$bench/startup_floor")
+    done
     echo
     "$bench/answer_screen" "$answers" "$1" "$program" "$bench/answer_floor"
 }
