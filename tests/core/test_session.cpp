@@ -1,6 +1,7 @@
 #include "core/AnswerCheck.h"
 #include "core/TestSession.h"
 #include "support/SettableClock.h"
+#include "support/Spelled.h"
 
 #include <algorithm>
 #include <cmath>
@@ -84,40 +85,17 @@ TEST(IsRightAnswer, comparesTheWholeTextInCapitals)
         EXPECT_EQ(isRightAnswer(c.typed, c.expected), c.right) << c.typed.substr(0, 20);
 }
 
-namespace {
-
-std::string utf8(char32_t code)
-{
-    std::string out;
-    if (code < 0x80)
-        return out += static_cast<char>(code);
-    const int length = code < 0x800 ? 2 : code < 0x10000 ? 3 : 4;
-    constexpr char32_t Lead[] = {0, 0, 0xC0, 0xE0, 0xF0};
-    out += static_cast<char>(Lead[length] | (code >> (6 * (length - 1))));
-    for (int shift = 6 * (length - 2); shift >= 0; shift -= 6)
-        out += static_cast<char>(0x80 | ((code >> shift) & 0x3F));
-    return out;
-}
-
-std::string spelled(std::string_view number, char32_t zero)
-{
-    std::string out;
-    for (const char c : number)
-        out += c == '-' ? std::string("-") : utf8(zero + static_cast<char32_t>(c - '0'));
-    return out;
-}
-
-} // namespace
-
 TEST(IsRightAnswer, takesEveryDigitOfEveryScript)
 {
     for (const char32_t zero : decimalZeros()) {
         for (const std::int16_t number : {std::int16_t {-6789}, std::int16_t {12345},
                                           std::int16_t {0}, std::int16_t {-32768}}) {
-            EXPECT_TRUE(isRightAnswer(spelled(std::to_string(number), zero), Answer {number}))
-                    << std::hex << static_cast<unsigned>(zero) << std::dec << " " << number;
-            EXPECT_EQ(upperCase(spelled(std::to_string(number), zero)),
-                      spelled(std::to_string(number), zero));
+            for (const char32_t minus : {U'-', U'\u2212', U'\uFF0D'}) {
+                const std::string typed = spelled(std::to_string(number), zero, minus);
+                EXPECT_TRUE(isRightAnswer(typed, Answer {number}))
+                        << std::hex << static_cast<unsigned>(zero) << std::dec << " " << number;
+                EXPECT_EQ(upperCase(typed), typed);
+            }
         }
         // The code point after the nine is another script's digit or none at all.
         EXPECT_FALSE(
