@@ -1,13 +1,28 @@
 """The answer a person works out from a question as the screen shows it."""
 
 import re
+import unicodedata
 
 _SUM = re.compile(r"^\s*(\d+)\s*([-+x/\u00f7])\s*(\d+)\s*=?\s*$")
 
 
+def plain(text):
+    """The question as ASCII reads it: any script's digits as 0 to 9, the minus sign as "-",
+    and no marks of writing direction, which a right-to-left language may put around numbers."""
+    out = []
+    for ch in text:
+        if unicodedata.category(ch) == "Nd":
+            out.append(str(unicodedata.digit(ch)))
+        elif ch in "\u2212\uff0d":
+            out.append("-")
+        elif unicodedata.category(ch) != "Cf":
+            out.append(ch)
+    return "".join(out)
+
+
 def solve(question):
-    """The right answer to the question text, as the user would type it."""
-    text = question.replace("\r", " ").replace("\n", " ")
+    """The right answer to the question text, in ASCII."""
+    text = plain(question).replace("\r", " ").replace("\n", " ")
     if "?" not in text:
         m = _SUM.match(text)
         if not m:
@@ -41,6 +56,12 @@ def solve(question):
             raise ValueError(f"not evenly spaced: {question!r}")
         return chr(codes[-1] + step)
     raise ValueError(f"mixed series: {question!r}")
+
+
+def in_digits(answer, zero, minus):
+    """The answer as typed in a script's digits, from its zero, and with its minus sign."""
+    return "".join(chr(ord(zero) + int(c)) if c in "0123456789" else minus if c == "-" else c
+                   for c in answer)
 
 
 def wrong(answer):

@@ -99,10 +99,12 @@ class Screen:
         self.d = xdisplay.Display(name)
         self.root = self.d.screen().root
         self._keycodes = {}
+        self._bound = {}  # character: the spare keycode bound to its keysym
         self._net_wm_name = self.d.intern_atom("_NET_WM_NAME")
         self._utf8 = self.d.intern_atom("UTF8_STRING")
 
     def close(self):
+        self.unbind_characters()
         self.d.close()
 
     # ---- windows
@@ -219,9 +221,50 @@ class Screen:
 
     _shifted = {"+": "plus", "-": "minus", "/": "slash", " ": "space", ".": "period"}
 
+    @staticmethod
+    def keysym_of(ch):
+        """X's keysym for a character: Latin-1 as it is, the rest of Unicode at 0x1000000 + its
+        code point, as xkbcommon and the toolkits read it."""
+        return ord(ch) if ord(ch) < 0x100 else 0x1000000 + ord(ch)
+
+    def bind_characters(self, chars):
+        """Makes the characters typable that the keyboard map lacks (the digits of another
+        script, say): each gets a spare keycode, one with no keysym, bound to its keysym through
+        the server's keyboard mapping, as xdotool does. The server tells every client of the
+        new map before any key that follows, so no wait is needed. Bound until close()."""
+        wanted = [ch for ch in dict.fromkeys(chars)
+                  if ch not in self._bound and not (ch.isascii() and ch.isprintable())]
+        if not wanted:
+            return
+        low = self.d.display.info.min_keycode
+        count = self.d.display.info.max_keycode - low + 1
+        used = set(self._bound.values())
+        spare = [low + i for i, syms in enumerate(self.d.get_keyboard_mapping(low, count))
+                 if not any(syms) and low + i not in used]
+        # From the top, as xdotool does: the lowest keycodes have meanings of their own to XKB.
+        spare.reverse()
+        if len(spare) < len(wanted):
+            raise RuntimeError(f"{len(spare)} spare keycodes for {len(wanted)} characters")
+        for ch, code in zip(wanted, spare):
+            self.d.change_keyboard_mapping(code, [(self.keysym_of(ch),) * 2])
+            self._bound[ch] = code
+        self.d.sync()
+
+    def unbind_characters(self):
+        for code in self._bound.values():
+            self.d.change_keyboard_mapping(code, [(X.NoSymbol,) * 2])
+        self._bound = {}
+        self.d.sync()
+
     def type_text(self, text, gap=0.003):
+        self.bind_characters(text)
         for ch in text:
-            if ch.isupper():
+            if ch in self._bound:
+                for event in (X.KeyPress, X.KeyRelease):
+                    xtest.fake_input(self.d, event, self._bound[ch])
+                    self.d.sync()
+                    time.sleep(gap)
+            elif ch.isupper():
                 self.chord("Shift_L", ch.lower(), gap=gap)
             else:
                 self.chord(self._shifted.get(ch, ch), gap=gap)

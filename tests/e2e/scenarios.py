@@ -11,6 +11,7 @@ import a11y
 import answers
 from desktop import die_with_parent, wait_for
 from program import Program
+from words import Words
 
 MAIN = "Quorvane Sumwright"
 INPUT = "Solve Questions"
@@ -42,34 +43,39 @@ def check(condition, message):
 class Run:
     """One program on the scenario's X server, and what a user does with it."""
 
-    def __init__(self, ctx, extra_env=None):
+    def __init__(self, ctx, extra_env=None, words=None):
         self.ctx = ctx
+        # Windows and controls are named in English here and found by what the program's
+        # language calls them.
+        self.words = words or Words()
         self.screen = ctx.screen
         # The pointer rests away from every window: with no window manager, X would otherwise
         # send the keys to whatever lies under it and hide a window that lost the keyboard.
         self.park_pointer()
-        self.program = Program(ctx.binary, ctx.display, ctx.workdir, extra_env)
+        self.program = Program(ctx.binary, ctx.display, ctx.workdir,
+                               {**self.words.environment(), **(extra_env or {})})
         self.app = self.program.app
         ctx.runs.append(self)
         self.drawn(MAIN)
 
     # ---- looking
     def window(self, title, timeout=5.0):
-        return a11y.wait_window(self.app, title, timeout)
+        return a11y.wait_window(self.app, self.words.title(title), timeout)
 
     def control(self, title, name, role=None):
-        return a11y.need(self.window(title), name, role)
+        return a11y.need(self.window(title), self.words.name(title, name), role)
 
     def drawn(self, title, timeout=5.0):
         """The window is on the screen and painted: its own background colour fills a good part
         of it and it is not one flat colour."""
         background = BACKGROUND[title]
-        w = self.screen.wait_window(title, timeout)
+        shown_title = self.words.title(title)
+        w = self.screen.wait_window(shown_title, timeout)
         last = {}
 
         def painted():
             nonlocal w
-            w = self.screen.window(title) or w
+            w = self.screen.window(shown_title) or w
             px = self.screen.pixels(w.x, w.y, w.width, w.height)
             last["colours"] = px.colours()
             share = px.share(background)
@@ -103,7 +109,7 @@ class Run:
                           f"holds; the screen there shows {top}")
 
     def shown(self, title):
-        return self.screen.window(title) is not None
+        return self.screen.window(self.words.title(title)) is not None
 
     def park_pointer(self):
         g = self.screen.root.get_geometry()
@@ -112,7 +118,7 @@ class Run:
     def has_keyboard(self, title, timeout=3.0):
         """The X server sends the keys to this window (a person sees its focus and types)."""
         def focused():
-            w = self.screen.window(title)
+            w = self.screen.window(self.words.title(title))
             return w is not None and self.screen.focus_is_in(w)
 
         try:
@@ -195,8 +201,9 @@ class Run:
         return self.control(INPUT, "Answer", "text")
 
     def question_label(self):
+        description = self.words.name(INPUT, "Question")
         node = wait_for("the question on the accessibility bus",
-                        lambda: a11y.find_by_description(self.window(INPUT), "Question"), 3.0)
+                        lambda: a11y.find_by_description(self.window(INPUT), description), 3.0)
         return node
 
     def question_text(self, label=None):
@@ -214,7 +221,8 @@ class Run:
         def taken():
             if not self.shown(INPUT):
                 return True
-            node = box or a11y.find(self.window(INPUT, 2.0), "Answer", "text")
+            node = box or a11y.find(self.window(INPUT, 2.0), self.words.name(INPUT, "Answer"),
+                                    "text")
             return node is not None and a11y.text(node) == ""
 
         wait_for("the answer to be taken", taken, 5.0)
@@ -222,24 +230,32 @@ class Run:
     def result_lines(self):
         window = self.window(RESULT)
         lines = []
-        for prefix in ("Total Questions:", "Wrong Answered:", "Time Taken (in sec.)"):
+        for label in RESULT_LABELS:
+            prefix = self.words.name(RESULT, label)
             node = a11y.find_prefix(window, prefix)
             check(node is not None, f'no result line "{prefix}..."')
             lines.append(node.name)
         return lines
 
 
-def expected_lines(total, wrong, seconds_range):
+# The words before each number, and the column where each line's blanks end: the English words
+# fill it, a translation is padded to it, with one blank at least.
+RESULT_LABELS = {"Total Questions:": 43, "Wrong Answered:": 38, "Time Taken (in sec.)": 39}
+
+
+def expected_lines(total, wrong, seconds_range, words):
     lo, hi = seconds_range
-    return ("Total Questions:" + " " * 27 + str(total),
-            "Wrong Answered:" + " " * 23 + "\t" + str(wrong),
-            ["Time Taken (in sec.)" + " " * 19 + "\t" + f"{s:02d}" for s in range(lo, hi + 1)])
+    total_label, wrong_label, time_label = (
+        words.name(RESULT, label) + " " * max(column - len(words.name(RESULT, label)), 1)
+        for label, column in RESULT_LABELS.items())
+    return (total_label + str(total), wrong_label + "\t" + str(wrong),
+            [time_label + "\t" + f"{s:02d}" for s in range(lo, hi + 1)])
 
 
 def check_result(run, total, wrong, seconds_range):
     run.drawn(RESULT)
     got = run.result_lines()
-    want_total, want_wrong, want_times = expected_lines(total, wrong, seconds_range)
+    want_total, want_wrong, want_times = expected_lines(total, wrong, seconds_range, run.words)
     check(got[0] == want_total, f"line 1 is {got[0]!r}, expected {want_total!r}")
     check(got[1] == want_wrong, f"line 2 is {got[1]!r}, expected {want_wrong!r}")
     check(got[2] in want_times, f"line 3 is {got[2]!r}, expected one of {want_times!r}")
@@ -294,31 +310,75 @@ def result_drawn_from_menu(ctx):
     run.on_screen_as_drawn(RESULT)
 
 
-# kind button, level, vertical layout, letters typed in capitals
+# The digits a person types in each script, zero and minus sign: the keyboard's own, the
+# Arabic-Indic of an Arabic keyboard, and the full-width ones a Japanese input method gives.
+DIGITS = {
+    "ASCII": ("0", "-"),
+    "Arabic-Indic": ("\u0660", "-"),
+    "full-width": ("\uff10", "\uff0d"),
+}
+
+# kind button, level, vertical layout, letters typed in capitals, language, digits typed
 KINDS = [
-    ("Addition", "Easy", False, False),
-    ("Subtraction", "Medium", True, False),
-    ("Multiplication", "Hard", False, False),
-    ("Division", "Medium", True, False),
-    ("Number Series", "Hard", False, False),
-    ("Alphabet Series", "Medium", False, False),
-    ("Alpha Numeric Series ", "Hard", False, True),
+    ("Addition", "Easy", False, False, None, "ASCII"),
+    ("Subtraction", "Medium", True, False, None, "ASCII"),
+    ("Multiplication", "Hard", False, False, None, "ASCII"),
+    ("Division", "Medium", True, False, None, "ASCII"),
+    ("Number Series", "Hard", False, False, None, "ASCII"),
+    ("Alphabet Series", "Medium", False, False, None, "ASCII"),
+    ("Alpha Numeric Series ", "Hard", False, True, None, "ASCII"),
+    ("Subtraction", "Easy", False, False, "ar", "Arabic-Indic"),
+    ("Number Series", "Medium", False, False, "ja", "full-width"),
 ]
 WRONG_AT = (3, 11)
+LEVELS = ("Easy", "Medium", "Hard")
 
 
-def whole_test(ctx, kind, level, vertical, capitals):
-    run = Run(ctx)
-    run.click(MAIN, level, "radio button", dx=8)
-    wait_for(f'"{level}" selected',
-             lambda: a11y.checked(run.control(MAIN, level, "radio button")), 3.0)
+def check_level_order(run):
+    """The level options read in the language's direction, Easy first where reading starts,
+    and each is drawn in the main window where it says it is."""
+    boxes = {level: a11y.extents(run.control(MAIN, level, "radio button")) for level in LEVELS}
+    lefts = {level: box[0] for level, box in boxes.items()}
+    on_screen = " ".join(sorted(LEVELS, key=lefts.get))
+    want = " ".join(reversed(LEVELS) if run.words.right_to_left() else LEVELS)
+    direction = "right to left" if run.words.right_to_left() else "left to right"
+    check(on_screen == want,
+          f"the level options stand {on_screen} from left to right on the screen (left edges "
+          f"{lefts}); {run.words.language or 'English'} reads {direction}, so they must stand "
+          f"{want}")
+    main = run.screen.window(run.words.title(MAIN))
+    for level, (x, y, width, height) in boxes.items():
+        check(main.x <= x and x + width <= main.x + main.width
+              and run.screen.pixels(x, y, width, height).has_ink(),
+              f'"{level}" is not drawn at ({x},{y}) {width}x{height}, where it says it is; the '
+              f"main window spans x {main.x} to {main.x + main.width}")
+
+
+def choose_option(run, title, name):
+    """Clicks an option button's round box, at the start of its row in the reading direction,
+    unless the option is chosen already."""
+    node = run.control(title, name, "radio button")
+    if a11y.checked(node):
+        return
+    width = a11y.extents(node)[2]
+    run.click(title, name, "radio button", dx=width - 8 if run.words.right_to_left() else 8)
+    wait_for(f'"{name}" chosen', lambda: a11y.checked(run.control(title, name, "radio button")),
+             3.0)
+
+
+def whole_test(ctx, kind, level, vertical, capitals, language, digits):
+    run = Run(ctx, words=Words(language))
+    words = run.words
+    choose_option(run, MAIN, level)
     run.click(MAIN, kind, "push button")
     run.drawn(INPUT)
-    title = a11y.find_prefix(run.window(INPUT), kind.strip() + " [")
-    check(title is not None and title.name == f"{kind.strip()} [{level} Mode]",
-          f"the test title is {title.name if title else None!r}")
+    kind_tag = words.text("Tags", kind.strip() + " ")
+    want_title = kind_tag + words.text("Tags", f"[{level} Mode]")
+    title = a11y.find_prefix(run.window(INPUT), kind_tag)
+    check(title is not None and title.name == want_title,
+          f"the test title is {title.name if title else None!r}, expected {want_title!r}")
     if vertical:
-        run.click(INPUT, "Vertical mode", "radio button", dx=8)
+        choose_option(run, INPUT, "Vertical mode")
     t0 = time.time()
     run.click(INPUT, "Start Test", "push button")
     run.has_keyboard(INPUT)
@@ -334,14 +394,15 @@ def whole_test(ctx, kind, level, vertical, capitals):
         typed = answers.wrong(right) if n in WRONG_AT else right
         if not capitals:
             typed = typed.lower()
-        run.type_answer(typed, box)
+        run.type_answer(answers.in_digits(typed, *DIGITS[digits]), box)
         last_enter = time.time()
         run.key("Return")
         run.wait_answered(box)
-    run.screen.wait_gone(INPUT)
+    run.screen.wait_gone(words.title(INPUT))
     t1 = time.time()
     check_result(run, 25, len(WRONG_AT),
                  (math.floor(last_enter) - math.floor(seen), math.floor(t1) - math.floor(t0)))
+    check_level_order(run)
 
 
 class Burners:
@@ -606,9 +667,11 @@ def scaled_screen(ctx):
 def all_scenarios():
     out = [("start-up", startup), ("result window drawn", result_drawn),
            ("result window drawn, menu and access keys", result_drawn_from_menu)]
-    for kind, level, vertical, capitals in KINDS:
-        name = f"whole test: {kind.strip()} [{level}]{' vertical' if vertical else ''}"
-        out.append((name, lambda ctx, a=(kind, level, vertical, capitals): whole_test(ctx, *a)))
+    for row in KINDS:
+        kind, level, vertical, _, language, digits = row
+        name = (f"whole test: {kind.strip()} [{level}]{' vertical' if vertical else ''}"
+                + (f" in {language}, {digits} digits" if language else ""))
+        out.append((name, lambda ctx, a=row: whole_test(ctx, *a)))
     out += [
         ("held Enter under load", held_enter),
         ("Enter and Space on focused buttons", enter_and_space_on_buttons),
