@@ -152,13 +152,13 @@ private slots:
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
         QTest::newRow("Hebrew") << QStringLiteral("שלום") << QString();
-        QTest::newRow("Arabic-Indic digits") << QStringLiteral("١٢٣") << QString();
+        QTest::newRow("Arabic-Indic digits before ASCII ones") << QStringLiteral("١٢٣") << QString();
         QTest::newRow("right-to-left mark before") << QStringLiteral("\u200f") << QString();
         QTest::newRow("left-to-right override around")
                 << QStringLiteral("\u202d") << QStringLiteral("\u202c");
         QTest::newRow("combining acute after") << QString() << QStringLiteral("\u0301");
         QTest::newRow("combining marks alone") << QStringLiteral("\u0308\u0301\u0327") << QString();
-        QTest::newRow("fullwidth digits") << QStringLiteral("１２") << QString();
+        QTest::newRow("full-width digits before ASCII ones") << QStringLiteral("１２") << QString();
         QTest::newRow("emoji") << QStringLiteral("😀") << QString();
     }
 
