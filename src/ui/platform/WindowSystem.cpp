@@ -8,9 +8,10 @@ namespace sumwright::windowsystem {
 namespace {
 
 // On Wayland the compositor alone gives the keyboard: to a new window, and to the window focused
-// before when one goes. A client may only ask through xdg-activation, and the toolkit's request
-// from a window that is about to go is at best taken as "mark that window urgent" (sway's
-// default), so the program asks nothing there.
+// before when one goes. A client may only ask through xdg-activation, which a compositor may
+// answer by marking the window urgent instead (sway's default), so the program asks nothing
+// there. A launcher's activation token is used by the toolkit itself when the first window
+// shows.
 bool compositorGivesKeyboard()
 {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
