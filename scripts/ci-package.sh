@@ -108,7 +108,13 @@ for _ in $(seq 300); do
 done
 [[ -n $found ]] || fail "no viewable window titled \"Quorvane Sumwright\" within 30 s"
 DISPLAY=$display xwininfo -name "Quorvane Sumwright" | grep -E 'Width|Height'
-DISPLAY=$display xprop -name "Quorvane Sumwright" WM_CLASS
+# A dock finds the desktop entry, and its icon, through WM_CLASS: its class part is the entry's
+# StartupWMClass. (On Wayland the entry's file name is the window's app id.)
+wm_class=$(DISPLAY=$display xprop -name "Quorvane Sumwright" WM_CLASS)
+echo "$wm_class"
+startup_class=$(sed -n 's/^StartupWMClass=//p' /usr/share/applications/$app_id.desktop)
+[[ $wm_class == *", \"$startup_class\"" ]] \
+    || fail "WM_CLASS is $wm_class, the desktop entry says StartupWMClass=$startup_class"
 # Read whole before matching: grep -q would stop reading early, and under pipefail the
 # writer's broken pipe would count as no icon.
 icons=$(DISPLAY=$display xprop -name "Quorvane Sumwright" _NET_WM_ICON)

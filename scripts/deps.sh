@@ -7,8 +7,9 @@ set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxcb-xkb-dev
        qt6-tools-dev qt6-l10n-tools fonts-dejavu-core fonts-liberation2)
-test=(libgtest-dev libicu-dev libbenchmark-dev xauth xvfb x11-utils qt6-translations-l10n)
-run=(qt6-qpa-plugins xdg-utils qt6-translations-l10n)
+# The command-line test starts the program on the Wayland plug-in with no compositor there.
+test=(libgtest-dev libicu-dev libbenchmark-dev xauth xvfb x11-utils qt6-translations-l10n qt6-wayland)
+run=(qt6-qpa-plugins qt6-wayland xdg-utils qt6-translations-l10n)
 headless=(xvfb x11vnc xauth)
 # The package check also starts the installed program on Xvfb and looks for its window.
 package=(dpkg-dev file desktop-file-utils appstream xvfb xauth x11-utils lintian man-db)

@@ -8,17 +8,12 @@
 #include "ui/QuestionWindow.h"
 #include "ui/ResultWindow.h"
 #include "ui/Tags.h"
+#include "ui/platform/WindowSystem.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QUrl>
-#include <cstdlib>
-#include <xcb/xcb.h>
-// The generated XKB header names a structure field "explicit", which C++ reserves.
-#define explicit explicit_
-#include <xcb/xkb.h>
-#undef explicit
 
 namespace sumwright {
 
@@ -38,40 +33,19 @@ Program::~Program()
     m_main.reset();
 }
 
-namespace {
-
-// A held key makes an X server repeat it as release-and-press pairs, and the toolkit tells a
-// repeat from a real release only by finding the paired press already queued, which a busy
-// program often has not yet read: a held Enter then submits many answers. Asked for detectable
-// auto-repeat, the server sends the repeats as presses alone and one release at the end.
-void detectHeldKeys()
-{
-    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection())
-        return;
-    xcb_connection_t *connection = x11->connection();
-    const auto cookie = xcb_xkb_per_client_flags(
-            connection, XCB_XKB_ID_USE_CORE_KBD, XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT,
-            XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT, 0, 0, 0);
-    // Waited for, so the setting holds before the first key event can arrive.
-    std::free(xcb_xkb_per_client_flags_reply(connection, cookie, nullptr));
-}
-
-} // namespace
-
 void Program::setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Quorvane Sumwright"));
     QApplication::setApplicationVersion(QString::fromLatin1(VersionText));
     QApplication::setDesktopFileName(QStringLiteral("example.quorvane.Sumwright"));
     QApplication::setQuitOnLastWindowClosed(false);
-    detectHeldKeys();
+    windowsystem::reportHeldKeysAsOnePress();
 }
 
 void Program::showMainWindow()
 {
     frmMain().show();
-    frmMain().activateWindow();
+    windowsystem::activateFirstWindow(&frmMain());
 }
 
 MainWindow &Program::frmMain()

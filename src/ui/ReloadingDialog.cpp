@@ -1,6 +1,7 @@
 #include "ui/ReloadingDialog.h"
 
 #include "ui/Toolkit.h"
+#include "ui/platform/WindowSystem.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -48,18 +49,12 @@ void ReloadingDialog::setVisible(bool visible)
 {
     if (visible)
         load();
-    // A window manager gives the keyboard to the window before the active one that goes. With
-    // none (the program's own headless mode is a bare X server shared over VNC) nobody does:
-    // the keys would go to the root window and access keys stay dead until a click. Asked here,
-    // a window manager takes it as an ordinary activation request.
-    // Asked before the window goes, not after: once it is unmapped, the X server has moved the
-    // focus to the root window at a time later than any event the program has seen, and a focus
-    // request stamped with such an event's time is ignored.
+    // Asked while this window still holds the keyboard; see handKeyboardTo.
     if (!visible && isVisible() && isActiveWindow()) {
         QWidget *next = m_cameFrom && m_cameFrom->isVisible() ? m_cameFrom.data()
                                                               : anotherShownWindow(this);
         if (next)
-            next->activateWindow();
+            windowsystem::handKeyboardTo(next);
     }
     QDialog::setVisible(visible);
 }
