@@ -23,7 +23,7 @@ foreach(_ts IN LISTS TS_FILES)
     endif()
     file(READ ${_copy} _updated)
     # One list element per message, so each untranslated one can be named by its source.
-    string(REPLACE ";" "&#59;" _updated "${_updated}")
+    string(REPLACE ";" "__SEMICOLON__" _updated "${_updated}")
     string(REPLACE "</message>" ";" _messages "${_updated}")
     set(_texts "")
     set(_count 0)

@@ -24,6 +24,16 @@ Qt’nin kendi seçenekleri de (-platform ya da -style gibi) kabul edilir.</tran
     </message>
 </context>
 <context>
+    <name>DisplayCheck</name>
+    <message>
+        <source>No display found: the program needs an X11 display or a Wayland compositor to show its windows, and could reach neither (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
+</source>
+        <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Tags</name>
     <message>
         <source>Addition </source>
