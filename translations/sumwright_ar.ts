@@ -30,7 +30,9 @@ Qt&apos;s own options, such as -platform or -style, are accepted too.</source>
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على شاشة عرض: يحتاج البرنامج إلى شاشة عرض X11 أو مُركِّب Wayland ليعرض نوافذه، ولم يتمكن من الوصول إلى أيٍّ منهما (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+شغّله في جلسة سطح مكتب، أو امنحه شاشة عرض خاصة به: يُشغّل scripts/run.sh الموجود في شجرة الشيفرة المصدرية للبرنامج شاشةً ويشاركها عبر VNC.
+</translation>
     </message>
 </context>
 <context>

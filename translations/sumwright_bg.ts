@@ -30,7 +30,9 @@ Qt&apos;s own options, such as -platform or -style, are accepted too.</source>
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не е намерен дисплей: програмата се нуждае от дисплей X11 или композитор Wayland, за да показва прозорците си, и не успя да се свърже с нито един от тях (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+Стартирай я в сесия на работния плот или ѝ дай собствен дисплей: scripts/run.sh в дървото с изходния код на програмата стартира такъв и го споделя през VNC.
+</translation>
     </message>
 </context>
 <context>

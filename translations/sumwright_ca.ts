@@ -30,7 +30,9 @@ També s’accepten les opcions pròpies de Qt, com ara -platform o -style.</tra
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No s’ha trobat cap pantalla: el programa necessita una pantalla X11 o un compositor Wayland per mostrar les seves finestres, i no ha pogut accedir a cap dels dos (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+Inicia’l en una sessió d’escriptori o dona-li una pantalla pròpia: scripts/run.sh, a l’arbre de codi font del programa, n’inicia una i la comparteix per VNC.
+</translation>
     </message>
 </context>
 <context>

@@ -30,7 +30,9 @@ Přijímají se i vlastní volby Qt, například -platform nebo -style.</transla
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nebyl nalezen žádný displej: program potřebuje ke zobrazení svých oken displej X11 nebo kompozitor Wayland a nemohl se připojit ani k jednomu z nich (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+Spusť ho v relaci pracovního prostředí, nebo mu dej vlastní displej: scripts/run.sh ve zdrojovém stromu programu jeden spustí a sdílí ho přes VNC.
+</translation>
     </message>
 </context>
 <context>

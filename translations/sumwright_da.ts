@@ -30,7 +30,9 @@ Tilvalg fra Qt selv, som -platform eller -style, accepteres også.</translation>
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ingen skærm fundet: programmet skal bruge en X11-skærm eller en Wayland-compositor for at vise sine vinduer og kunne ikke nå nogen af dem (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+Start det i en skrivebordssession, eller giv det dets egen skærm: scripts/run.sh i programmets kildetræ starter en og deler den over VNC.
+</translation>
     </message>
 </context>
 <context>

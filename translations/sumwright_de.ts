@@ -30,7 +30,9 @@ Qts eigene Optionen wie -platform oder -style werden ebenfalls angenommen.</tran
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Keine Anzeige gefunden: Das Programm braucht eine X11-Anzeige oder einen Wayland-Compositor, um seine Fenster zu zeigen, und konnte keins von beiden erreichen (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+Starte es in einer Desktop-Sitzung oder gib ihm eine eigene Anzeige: scripts/run.sh im Quelltextverzeichnis des Programms startet eine und teilt sie über VNC.
+</translation>
     </message>
 </context>
 <context>

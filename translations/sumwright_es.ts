@@ -30,7 +30,9 @@ También se aceptan las opciones propias de Qt, como -platform o -style.</transl
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ninguna pantalla: el programa necesita una pantalla X11 o un compositor Wayland para mostrar sus ventanas y no pudo acceder a ninguno de los dos (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+Inícialo en una sesión de escritorio o dale una pantalla propia: scripts/run.sh, en el árbol de código fuente del programa, inicia una y la comparte por VNC.
+</translation>
     </message>
 </context>
 <context>

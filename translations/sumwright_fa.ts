@@ -30,7 +30,9 @@ Qt&apos;s own options, such as -platform or -style, are accepted too.</source>
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>هیچ نمایشگری پیدا نشد: نرم‌افزار برای نشان دادن پنجره‌هایش به یک نمایشگر X11 یا یک کامپوزیتور Wayland نیاز دارد و به هیچ‌کدام دسترسی پیدا نکرد (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+آن را در یک نشست میزکار اجرا کنید یا یک نمایشگر جداگانه به آن بدهید: scripts/run.sh در درخت کد منبع نرم‌افزار یک نمایشگر راه‌اندازی می‌کند و آن را از طریق VNC به اشتراک می‌گذارد.
+</translation>
     </message>
 </context>
 <context>

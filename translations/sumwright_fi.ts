@@ -30,7 +30,9 @@ Myös Qt:n omat valitsimet, kuten -platform tai -style, hyväksytään.</transla
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Näyttöä ei löytynyt: ohjelma tarvitsee X11-näytön tai Wayland-koostimen näyttääkseen ikkunansa, eikä se tavoittanut kumpaakaan (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+Käynnistä se työpöytäistunnossa tai anna sille oma näyttö: ohjelman lähdekoodipuussa oleva scripts/run.sh käynnistää sellaisen ja jakaa sen VNC:n kautta.
+</translation>
     </message>
 </context>
 <context>

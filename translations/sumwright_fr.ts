@@ -30,7 +30,9 @@ Les options propres à Qt, comme -platform ou -style, sont aussi acceptées.</tr
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucun affichage trouvé : le logiciel a besoin d’un affichage X11 ou d’un compositeur Wayland pour montrer ses fenêtres, et n’a pu joindre ni l’un ni l’autre (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+Lance-le dans une session de bureau, ou donne-lui un affichage rien qu’à lui : scripts/run.sh, dans l’arborescence des sources du logiciel, en démarre un et le partage par VNC.
+</translation>
     </message>
 </context>
 <context>

@@ -30,7 +30,9 @@ Gabhar cuideachd ri roghainnean Qt fhèin, mar -platform no -style.</translation
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cha deach sgrìn a lorg: feumaidh am prògram sgrìn X11 no compositor Wayland gus na h-uinneagan aige a shealltainn, ach cha b’ urrainn dha gin dhiubh a ruigsinn (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+Tòisich e ann an seisean deasga, no thoir dha sgrìn dha fhèin: tòisichidh scripts/run.sh ann an craobh tùs a’ phrògraim tè agus co-roinnidh e i thar VNC.
+</translation>
     </message>
 </context>
 <context>

@@ -30,7 +30,9 @@ Qt&apos;s own options, such as -platform or -style, are accepted too.</source>
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>לא נמצא צג: התוכנה צריכה צג X11 או מרכיב Wayland כדי להציג את חלונותיה, ולא הצליחה להתחבר לאף אחד מהם (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+יש להריץ אותה בסביבת שולחן עבודה, או לתת לה צג משלה: scripts/run.sh בעץ קוד המקור של התוכנה מפעיל צג כזה ומשתף אותו דרך VNC.
+</translation>
     </message>
 </context>
 <context>

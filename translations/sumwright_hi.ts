@@ -30,7 +30,9 @@ Qt के अपने विकल्प, जैसे -platform या -style,
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>कोई डिस्प्ले नहीं मिला: प्रोग्राम को अपनी विंडो दिखाने के लिए X11 डिस्प्ले या Wayland कंपोज़िटर चाहिए, पर वह इनमें से किसी तक नहीं पहुँच सका (DISPLAY=%1, WAYLAND_DISPLAY=%2)।
+इसे किसी डेस्कटॉप सत्र में चलाएँ, या इसे एक अलग डिस्प्ले दें: प्रोग्राम के स्रोत ट्री में scripts/run.sh एक डिस्प्ले शुरू करता है और उसे VNC पर साझा करता है।
+</translation>
     </message>
 </context>
 <context>

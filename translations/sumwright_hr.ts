@@ -30,7 +30,9 @@ Prihvaćaju se i vlastite opcije Qt-a, poput -platform ili -style.</translation>
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nije pronađen nijedan zaslon: program treba X11 zaslon ili Wayland kompozitor za prikaz svojih prozora, a nije mogao doći ni do jednog od njih (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+Pokreni ga u sesiji radne površine ili mu daj vlastiti zaslon: scripts/run.sh u stablu izvornog koda programa pokreće jedan i dijeli ga putem VNC-a.
+</translation>
     </message>
 </context>
 <context>

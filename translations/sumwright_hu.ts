@@ -30,7 +30,9 @@ A Qt saját kapcsolói, például a -platform vagy a -style, szintén használha
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nem található kijelző: a programnak X11-kijelzőre vagy Wayland-kompozitorra van szüksége az ablakai megjelenítéséhez, de egyiket sem érte el (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+Indítsd el asztali munkamenetben, vagy adj neki saját kijelzőt: a program forrásfájában lévő scripts/run.sh indít egyet, és VNC-n keresztül megosztja.
+</translation>
     </message>
 </context>
 <context>

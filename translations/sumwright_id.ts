@@ -30,7 +30,9 @@ Opsi milik Qt sendiri, seperti -platform atau -style, juga diterima.</translatio
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Layar tidak ditemukan: program memerlukan layar X11 atau compositor Wayland untuk menampilkan jendelanya, tetapi keduanya tidak dapat dijangkau (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+Jalankan program di sesi desktop, atau berikan layar tersendiri kepadanya: scripts/run.sh di pohon kode sumber program menjalankan satu layar dan membagikannya lewat VNC.
+</translation>
     </message>
 </context>
 <context>

@@ -30,7 +30,9 @@ Sono accettate anche le opzioni proprie di Qt, come -platform o -style.</transla
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nessun display trovato: il programma ha bisogno di un display X11 o di un compositor Wayland per mostrare le sue finestre e non è riuscito a raggiungere nessuno dei due (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+Avvialo in una sessione desktop oppure dagli un display tutto suo: scripts/run.sh, nell’albero dei sorgenti del programma, ne avvia uno e lo condivide tramite VNC.
+</translation>
     </message>
 </context>
 <context>

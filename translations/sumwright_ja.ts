@@ -30,7 +30,9 @@ Qt&apos;s own options, such as -platform or -style, are accepted too.</source>
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ディスプレイが見つかりません：このプログラムがウィンドウを表示するには X11 ディスプレイか Wayland コンポジターが必要ですが、どちらにも接続できませんでした（DISPLAY=%1, WAYLAND_DISPLAY=%2）。
+デスクトップセッションの中で起動するか、専用のディスプレイを用意してください。プログラムのソースツリーにある scripts/run.sh がディスプレイを起動し、VNC で共有します。
+</translation>
     </message>
 </context>
 <context>

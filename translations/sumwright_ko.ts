@@ -30,7 +30,9 @@ Qt&apos;s own options, such as -platform or -style, are accepted too.</source>
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>디스플레이를 찾을 수 없습니다. 프로그램 창을 표시하려면 X11 디스플레이나 Wayland 컴포지터가 필요하지만 둘 중 어느 것에도 연결할 수 없었습니다(DISPLAY=%1, WAYLAND_DISPLAY=%2).
+데스크톱 세션에서 시작하거나 전용 디스플레이를 마련하십시오. 프로그램 소스 트리의 scripts/run.sh가 디스플레이를 시작하고 VNC로 공유합니다.
+</translation>
     </message>
 </context>
 <context>

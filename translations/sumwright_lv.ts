@@ -30,7 +30,9 @@ Tiek pieņemtas arī Qt opcijas, piemēram, -platform vai -style.</translation>
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Displejs nav atrasts: programmai logu rādīšanai vajadzīgs X11 displejs vai Wayland kompozitors, bet tā nevarēja piekļūt nevienam no tiem (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+Palaid to darbvirsmas sesijā vai piešķir tai atsevišķu displeju: scripts/run.sh programmas pirmkoda kokā palaiž tādu un koplieto to caur VNC.
+</translation>
     </message>
 </context>
 <context>

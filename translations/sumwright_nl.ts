@@ -30,7 +30,9 @@ Opties van Qt zelf, zoals -platform of -style, worden ook aanvaard.</translation
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geen display gevonden: het programma heeft een X11-display of een Wayland-compositor nodig om zijn vensters te tonen, en kon geen van beide bereiken (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+Start het in een bureaubladsessie, of geef het een eigen display: scripts/run.sh in de broncodemap van het programma start er een en deelt die via VNC.
+</translation>
     </message>
 </context>
 <context>

@@ -30,7 +30,9 @@ Qt sine eigne val, som -platform eller -style, er òg godtekne.</translation>
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fann ingen skjerm: programmet treng ein X11-skjerm eller ein Wayland-compositor for å vise vindauga sine, og nådde ingen av dei (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+Start det i ei skrivebordsøkt, eller gje det ein eigen skjerm: scripts/run.sh i kjeldetreet til programmet startar ein og deler den over VNC.
+</translation>
     </message>
 </context>
 <context>

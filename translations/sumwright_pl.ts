@@ -30,7 +30,9 @@ Akceptowane są też opcje samego Qt, takie jak -platform lub -style.</translati
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono ekranu: program potrzebuje ekranu X11 lub kompozytora Wayland, aby wyświetlić swoje okna, i nie mógł połączyć się z żadnym z nich (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+Uruchom go w sesji pulpitu albo daj mu własny ekran: scripts/run.sh w drzewie źródeł programu uruchamia taki ekran i udostępnia go przez VNC.
+</translation>
     </message>
 </context>
 <context>

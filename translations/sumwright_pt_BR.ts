@@ -30,7 +30,9 @@ As opções próprias do Qt, como -platform ou -style, também são aceitas.</tr
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma tela encontrada: o programa precisa de uma tela X11 ou de um compositor Wayland para mostrar suas janelas e não conseguiu acessar nenhum dos dois (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+Inicie-o em uma sessão de área de trabalho ou dê a ele uma tela própria: scripts/run.sh, na árvore de código-fonte do programa, inicia uma e a compartilha via VNC.
+</translation>
     </message>
 </context>
 <context>

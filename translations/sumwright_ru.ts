@@ -30,7 +30,9 @@ Qt&apos;s own options, such as -platform or -style, are accepted too.</source>
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Дисплей не найден: программе нужен дисплей X11 или композитор Wayland, чтобы показывать свои окна, но ни к одному из них подключиться не удалось (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+Запусти её в сеансе рабочего стола или дай ей собственный дисплей: scripts/run.sh в дереве исходного кода программы запускает такой дисплей и открывает к нему доступ по VNC.
+</translation>
     </message>
 </context>
 <context>

@@ -30,7 +30,9 @@ Prijímajú sa aj vlastné voľby Qt, napríklad -platform alebo -style.</transl
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nenašiel sa žiadny displej: program potrebuje na zobrazenie svojich okien displej X11 alebo kompozitor Wayland a nepodarilo sa mu pripojiť ani k jednému z nich (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+Spusti ho v relácii pracovného prostredia alebo mu daj vlastný displej: scripts/run.sh v zdrojovom strome programu jeden spustí a sprístupní ho cez VNC.
+</translation>
     </message>
 </context>
 <context>

@@ -30,7 +30,9 @@ Qt’nin kendi seçenekleri de (-platform ya da -style gibi) kabul edilir.</tran
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ekran bulunamadı: program, pencerelerini göstermek için bir X11 ekranına ya da bir Wayland birleştiricisine ihtiyaç duyuyor, ancak ikisine de ulaşamadı (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+Programı bir masaüstü oturumunda başlat ya da ona ayrı bir ekran ver: programın kaynak ağacındaki scripts/run.sh bir ekran başlatır ve onu VNC üzerinden paylaşır.
+</translation>
     </message>
 </context>
 <context>

@@ -30,7 +30,9 @@ Qt&apos;s own options, such as -platform or -style, are accepted too.</source>
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Дисплей не знайдено: програмі потрібен дисплей X11 або композитор Wayland, щоб показувати свої вікна, але не вдалося під’єднатися до жодного з них (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+Запусти її в сеансі стільниці або дай їй власний дисплей: scripts/run.sh у дереві початкового коду програми запускає такий дисплей і надає до нього доступ через VNC.
+</translation>
     </message>
 </context>
 <context>

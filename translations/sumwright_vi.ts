@@ -30,7 +30,9 @@ Cũng chấp nhận các tùy chọn riêng của Qt, như -platform hoặc -sty
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Không tìm thấy màn hình: chương trình cần một màn hình X11 hoặc một trình tổng hợp Wayland để hiển thị cửa sổ, nhưng không kết nối được với bên nào (DISPLAY=%1, WAYLAND_DISPLAY=%2).
+Hãy chạy chương trình trong một phiên làm việc đồ họa, hoặc cấp cho nó một màn hình riêng: scripts/run.sh trong cây mã nguồn của chương trình sẽ khởi động một màn hình và chia sẻ nó qua VNC.
+</translation>
     </message>
 </context>
 <context>

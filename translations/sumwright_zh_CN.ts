@@ -30,7 +30,9 @@ Qt 自带的选项（如 -platform 或 -style）也可以使用。</translation>
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>找不到显示：程序需要 X11 显示或 Wayland 合成器才能打开窗口，但两者都无法连接（DISPLAY=%1, WAYLAND_DISPLAY=%2）。
+请在桌面会话中启动它，或者给它一个专用的显示：程序源代码树中的 scripts/run.sh 会启动一个显示，并通过 VNC 共享。
+</translation>
     </message>
 </context>
 <context>

@@ -30,7 +30,9 @@ Qt 本身的選項（例如 -platform 或 -style）也可以使用。</translati
 Start it in a desktop session, or give it a display of its own: scripts/run.sh in the program&apos;s source tree starts one and shares it over VNC.
 </source>
         <extracomment>Said on the terminal when the program is started where it cannot open a window. %1 and %2 are the values of the environment variables DISPLAY and WAYLAND_DISPLAY, maybe empty. &quot;scripts/run.sh&quot; is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>找不到顯示：程式需要 X11 顯示或 Wayland 合成器才能開啟視窗，但兩者都無法連線（DISPLAY=%1, WAYLAND_DISPLAY=%2）。
+請在桌面工作階段中啟動它，或給它一個專屬的顯示：程式原始碼樹中的 scripts/run.sh 會啟動一個顯示，並透過 VNC 分享。
+</translation>
     </message>
 </context>
 <context>
