@@ -7,6 +7,7 @@
 #include "ui/MainWindow.h"
 #include "ui/QuestionWindow.h"
 #include "ui/ResultWindow.h"
+#include "ui/ScreenPixelAccessibility.h"
 #include "ui/Tags.h"
 
 #include <QApplication>
@@ -66,6 +67,7 @@ void Program::setUpApplication()
     QApplication::setDesktopFileName(QStringLiteral("example.quorvane.Sumwright"));
     QApplication::setQuitOnLastWindowClosed(false);
     detectHeldKeys();
+    accessibility::reportScreenPixels();
 }
 
 void Program::showMainWindow()
