@@ -619,30 +619,26 @@ def _drawn_box(px, box):
     return best[1]
 
 
-def scaled_screen(ctx, factor):
-    """At any scale the accessibility bus tells where each control is on the screen, in the
-    screen's pixels (a magnifier and a screen reader's pointer go there), a point on the screen
-    leads back to the control drawn there, no text runs out of its box, and a click where the
-    bus puts a menu item chooses it."""
-    run = Run(ctx, {"QT_SCALE_FACTOR": str(factor)})
-    w = run.drawn(MAIN)
-    main = run.window(MAIN)
-    frame = a11y.extents(main)
-    check(w.width >= factor * 640, f"the main window is {w.width} px wide at scale {factor}")
+def _placed_as_drawn(run, title, factor, at_least):
+    """The window and its filled controls are where the bus says, and the middle of each button
+    on the screen leads back to it. Returns the window on the screen and its extents on the bus."""
+    w = run.drawn(title)
+    window = run.window(title)
+    frame = a11y.extents(window)
     # Where the window system gives no positions on the screen, the bus counts from the window.
     if getattr(run.screen, "positions_on_screen", True):
         check(frame == (w.x, w.y, w.width, w.height),
-              f"the bus puts the main window at {frame}, the screen shows it at "
+              f'the bus puts "{title}" at {frame}, the screen shows it at '
               f"{(w.x, w.y, w.width, w.height)}")
     else:
         check(frame[2:] == (w.width, w.height),
-              f"the bus makes the main window {frame[2]}x{frame[3]}, the screen shows "
+              f'the bus makes "{title}" {frame[2]}x{frame[3]}, the screen shows '
               f"{w.width}x{w.height}")
     px = run.screen.pixels(w.x, w.y, w.width, w.height)
     # The bevel or frame drawn inside a box is a pixel per scale step, and half a pixel rounds.
     slack = math.ceil(factor) + 1
     misplaced, seen = [], 0
-    for node in a11y.nodes(main, FILLED):
+    for node in a11y.nodes(window, FILLED):
         x, y, width, height = a11y.extents(node)
         reported = (x - frame[0], y - frame[1], width, height)
         if width <= 0 or height <= 0:
@@ -656,15 +652,26 @@ def scaled_screen(ctx, factor):
             misplaced.append(f"{name} reported at {reported}, drawn at {box}")
             continue
         if node.getRoleName() == "push button":
-            # A point on the screen leads back to the button drawn there.
-            hit = a11y.at_point(main, frame[0] + (drawn[0] + drawn[2]) // 2,
+            hit = a11y.at_point(window, frame[0] + (drawn[0] + drawn[2]) // 2,
                                 frame[1] + (drawn[1] + drawn[3]) // 2)
             if hit is None or hit.name != node.name:
                 misplaced.append(f"the middle of {name} leads to "
                                  f"{hit.getRoleName() + ' ' + repr(hit.name) if hit else None}")
-    check(seen >= 12, f"only {seen} filled controls on the bus")
-    check(not misplaced, f"at scale {factor} (window-relative x, y, width, height): "
+    check(seen >= at_least, f'only {seen} filled controls of "{title}" on the bus')
+    check(not misplaced, f'"{title}" at scale {factor} (window-relative x, y, width, height): '
           + "; ".join(misplaced))
+    return w, frame
+
+
+def scaled_screen(ctx, factor):
+    """At any scale the accessibility bus tells where each control is on the screen, in the
+    screen's pixels (a magnifier and a screen reader's pointer go there), a point on the screen
+    leads back to the control drawn there, no text runs out of its box, and a click where the
+    bus puts a menu item chooses it."""
+    run = Run(ctx, {"QT_SCALE_FACTOR": str(factor)})
+    w, frame = _placed_as_drawn(run, MAIN, factor, 12)
+    check(w.width >= factor * 640, f"the main window is {w.width} px wide at scale {factor}")
+    main = run.window(MAIN)
     clipped = []
     for node in a11y.nodes(main, ("label", "push button")):
         if not node.name.strip():
@@ -682,6 +689,11 @@ def scaled_screen(ctx, factor):
         if edges:
             clipped.append(f"{node.name.strip()!r} ({', '.join(edges)})")
     check(not clipped, "text runs into the edge of its box: " + ", ".join(clipped))
+    # A dialog of its own, placed by the window manager or at the screen's corner.
+    run.click(MAIN, "Number Series", "push button")
+    _placed_as_drawn(run, INPUT, factor, 2)
+    run.screen.close_window(run.screen.window(INPUT))
+    run.screen.wait_gone(INPUT)
     # A click where the bus puts a menu's item, in the menu bar and in the menu it opens.
     run.menu("Help", "About Programmer")
     run.opens(ABOUT_PROGRAMMER, f"a click on Help, About Programmer at scale {factor}")
