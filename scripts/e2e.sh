@@ -20,6 +20,12 @@ fi
 # The suite reads the English texts byte for byte, whatever this machine's language.
 unset LANGUAGE LC_ALL LC_MESSAGES
 export LANG=C.UTF-8
+# The accessibility bus puts its socket under XDG_RUNTIME_DIR, or else under the home folder,
+# where two suites running at once on one machine would share it and each find the other's
+# programs; this suite's bus lives and dies with it.
+runtime=$(mktemp -d "${TMPDIR:-/tmp}/sumwright-e2e-runtime.XXXXXX")
+trap 'rm -rf "$runtime"' EXIT
+export XDG_RUNTIME_DIR=$runtime
 chatter='^dbus-daemon\[|^SpiRegistry daemon is running'
 set +e
 dbus-run-session -- /usr/bin/python3 tests/e2e/run.py "$build_dir/src/app/quorvane-sumwright" "$@" \

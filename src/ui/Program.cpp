@@ -7,6 +7,7 @@
 #include "ui/MainWindow.h"
 #include "ui/QuestionWindow.h"
 #include "ui/ResultWindow.h"
+#include "ui/ScreenPixelAccessibility.h"
 #include "ui/Tags.h"
 #include "ui/platform/WindowSystem.h"
 
@@ -40,6 +41,7 @@ void Program::setUpApplication()
     QApplication::setDesktopFileName(QStringLiteral("example.quorvane.Sumwright"));
     QApplication::setQuitOnLastWindowClosed(false);
     windowsystem::reportHeldKeysAsOnePress();
+    accessibility::reportScreenPixels();
 }
 
 void Program::showMainWindow()

@@ -114,6 +114,15 @@ def extents(node):
     return e.x, e.y, e.width, e.height
 
 
+def at_point(node, x, y):
+    """The innermost control under a point, as a screen reader's pointer or a magnifier finds it:
+    the point in the same measure as extents()."""
+    try:
+        return node.queryComponent().getAccessibleAtPoint(x, y, pyatspi.DESKTOP_COORDS)
+    except Exception:  # nothing there, or the control went away
+        return None
+
+
 def centre(node):
     x, y, w, h = extents(node)
     return x + w // 2, y + h // 2

@@ -2,6 +2,7 @@
 acts only through the X server (XTest) and judges only what the screen shows and what the
 accessibility bus says."""
 
+import collections
 import math
 import subprocess
 import sys
@@ -636,32 +637,127 @@ def focus_after_hiding(ctx):
     keyboard_back_in_main("the result window hid")
 
 
-def scaled_screen(ctx):
-    """At twice the scale every window is twice the size and no text runs out of its box."""
-    run = Run(ctx, {"QT_SCALE_FACTOR": "2"})
-    w = run.drawn(MAIN)
-    frame = a11y.extents(run.window(MAIN))
-    check(w.width >= 2 * 640, f"the main window is {w.width} px wide at scale 2")
-    scale = w.width / frame[2]
-    clipped = []
+# The scales a screen may have: none, a whole step and the fractional one of many laptops.
+SCALES = (1, 2, 1.5)
+# Controls that fill their box with a colour of their own, so the screen shows where they are;
+# "filler" covers the window's client area and the rules across it.
+FILLED = ("push button", "menu bar", "filler")
+
+
+def _drawn_box(px, box):
+    """Where the screen shows the control reported at box (x, y, width, height inside px), as its
+    left, top, right and bottom edges: the extent of the largest patch of the one colour that
+    fills most of the box, followed across every touching pixel of that colour, inside the box
+    or out."""
+    x, y, w, h = box
+    x0, y0, x1, y1 = max(0, x), max(0, y), min(px.width, x + w), min(px.height, y + h)
+    if x1 <= x0 or y1 <= y0:
+        return None
+    words, stride = px.words, px.width
+    fill = collections.Counter(words[row * stride + col] for row in range(y0, y1)
+                               for col in range(x0, x1)).most_common(1)[0][0]
+    seen, best = set(), (0, None)
+    for row in range(y0, y1):
+        for col in range(x0, x1):
+            start = row * stride + col
+            if words[start] != fill or start in seen:
+                continue
+            seen.add(start)
+            todo, size = [start], 0
+            left, top, right, bottom = col, row, col, row
+            while todo:
+                i = todo.pop()
+                size += 1
+                c, r = i % stride, i // stride
+                left, right, top, bottom = min(left, c), max(right, c), min(top, r), max(bottom, r)
+                for n, inside in ((i + 1, c + 1 < stride), (i - 1, c > 0),
+                                  (i + stride, r + 1 < px.height), (i - stride, r > 0)):
+                    if inside and n not in seen and words[n] == fill:
+                        seen.add(n)
+                        todo.append(n)
+            if size > best[0]:
+                best = (size, (left, top, right + 1, bottom + 1))
+    return best[1]
+
+
+def _placed_as_drawn(run, title, factor, at_least):
+    """The window and its filled controls are where the bus says, and the middle of each button
+    on the screen leads back to it. Returns the window on the screen and its extents on the bus."""
+    w = run.drawn(title)
+    window = run.window(title)
+    frame = a11y.extents(window)
+    # Where the window system gives no positions on the screen, the bus counts from the window.
+    if getattr(run.screen, "positions_on_screen", True):
+        check(frame == (w.x, w.y, w.width, w.height),
+              f'the bus puts "{title}" at {frame}, the screen shows it at '
+              f"{(w.x, w.y, w.width, w.height)}")
+    else:
+        check(frame[2:] == (w.width, w.height),
+              f'the bus makes "{title}" {frame[2]}x{frame[3]}, the screen shows '
+              f"{w.width}x{w.height}")
+    px = run.screen.pixels(w.x, w.y, w.width, w.height)
+    # The bevel or frame drawn inside a box is a pixel per scale step, and half a pixel rounds.
+    slack = math.ceil(factor) + 1
+    misplaced, seen = [], 0
+    for node in a11y.nodes(window, FILLED):
+        x, y, width, height = a11y.extents(node)
+        reported = (x - frame[0], y - frame[1], width, height)
+        if width <= 0 or height <= 0:
+            continue
+        seen += 1
+        name = f"{node.getRoleName()} {node.name.strip()!r}"
+        drawn = _drawn_box(px, reported)
+        edges = (reported[0], reported[1], reported[0] + width, reported[1] + height)
+        if drawn is None or any(abs(a - b) > slack for a, b in zip(drawn, edges)):
+            box = drawn and (drawn[0], drawn[1], drawn[2] - drawn[0], drawn[3] - drawn[1])
+            misplaced.append(f"{name} reported at {reported}, drawn at {box}")
+            continue
+        if node.getRoleName() == "push button":
+            hit = a11y.at_point(window, frame[0] + (drawn[0] + drawn[2]) // 2,
+                                frame[1] + (drawn[1] + drawn[3]) // 2)
+            if hit is None or hit.name != node.name:
+                misplaced.append(f"the middle of {name} leads to "
+                                 f"{hit.getRoleName() + ' ' + repr(hit.name) if hit else None}")
+    check(seen >= at_least, f'only {seen} filled controls of "{title}" on the bus')
+    check(not misplaced, f'"{title}" at scale {factor} (window-relative x, y, width, height): '
+          + "; ".join(misplaced))
+    return w, frame
+
+
+def scaled_screen(ctx, factor):
+    """At any scale the accessibility bus tells where each control is on the screen, in the
+    screen's pixels (a magnifier and a screen reader's pointer go there), a point on the screen
+    leads back to the control drawn there, no text runs out of its box, and a click where the
+    bus puts a menu item chooses it."""
+    run = Run(ctx, {"QT_SCALE_FACTOR": str(factor)})
+    w, frame = _placed_as_drawn(run, MAIN, factor, 12)
+    check(w.width >= factor * 640, f"the main window is {w.width} px wide at scale {factor}")
     main = run.window(MAIN)
+    clipped = []
     for node in a11y.nodes(main, ("label", "push button")):
         if not node.name.strip():
             continue
         x, y, width, height = a11y.extents(node)
-        x, y = w.x + round((x - frame[0]) * scale), w.y + round((y - frame[1]) * scale)
-        width, height = round(width * scale), round(height * scale)
+        x, y = w.x + x - frame[0], w.y + y - frame[1]
         button = node.getRoleName() == "push button"
         px = run.screen.pixels(x, y, width, height)
         check(px.has_ink(), f"{node.name.strip()!r} shows no text at all")
         # Labels are left- and top-aligned: clipping shows on the right or at the bottom.
         # Buttons centre their captions inside a bevel of one pixel per scale step.
-        edges = px.ink_at_edges(round(2 * scale) if button else 0,
+        edges = px.ink_at_edges(round(2 * factor) if button else 0,
                                 ("left", "right", "top", "bottom") if button
                                 else ("right", "bottom"))
         if edges:
             clipped.append(f"{node.name.strip()!r} ({', '.join(edges)})")
     check(not clipped, "text runs into the edge of its box: " + ", ".join(clipped))
+    # A dialog of its own, placed by the window manager or at the screen's corner.
+    run.click(MAIN, "Number Series", "push button")
+    _placed_as_drawn(run, INPUT, factor, 2)
+    run.screen.close_window(run.screen.window(INPUT))
+    run.screen.wait_gone(INPUT)
+    # A click where the bus puts a menu's item, in the menu bar and in the menu it opens.
+    run.menu("Help", "About Programmer")
+    run.opens(ABOUT_PROGRAMMER, f"a click on Help, About Programmer at scale {factor}")
 
 
 def all_scenarios():
@@ -680,6 +776,8 @@ def all_scenarios():
         ("visit website", visit_website),
         ("about windows open and hide", about_windows),
         ("focus after each window hides", focus_after_hiding),
-        ("scale factor 2, no clipped text", scaled_screen),
     ]
+    for factor in SCALES:
+        out.append((f"scale factor {factor}: controls where the screen shows them, no clipped "
+                    "text", lambda ctx, f=factor: scaled_screen(ctx, f)))
     return out

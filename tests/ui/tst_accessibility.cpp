@@ -1,5 +1,5 @@
-// What a screen reader finds in the windows: every control it can land on has a name, and each
-// new question is announced.
+// What a screen reader finds in the windows: every control it can land on has a name, each new
+// question is announced, and every control is where the screen shows it.
 
 #include "core/Answer.h"
 #include "support/Input.h"
@@ -10,18 +10,36 @@
 #include "ui/Program.h"
 #include "ui/QuestionWindow.h"
 #include "ui/ResultWindow.h"
+#include "ui/ScreenPixelAccessibility.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 
 using namespace sumwright;
 using namespace sumwright::testing;
 
 namespace {
+
+// Every case runs on a screen scaled by 1.5, as on many laptops, where the accessibility bus gets
+// the interfaces that report screen pixels: the names, relations, actions and announcements below
+// are all read through them.
+constexpr qreal Scale = 1.5;
+const bool scaledScreen = qputenv("QT_SCALE_FACTOR", QByteArray::number(Scale));
+
+// A rectangle in device-independent pixels as the screen's pixels show it: Qt scales a screen
+// about its top-left corner.
+QRect onScreen(const QRect &logical, const QScreen *screen)
+{
+    const QPointF corner(screen->geometry().topLeft());
+    return {(corner + (QPointF(logical.topLeft()) - corner) * Scale).toPoint(),
+            (QSizeF(logical.size()) * Scale).toSize()};
+}
 
 // The roles a user reaches or reads; containers, rules and the window's own client area are
 // skipped, a screen reader passes through them.
@@ -88,6 +106,7 @@ class TestAccessibility : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void everyControlHasAName_data();
@@ -97,6 +116,8 @@ private slots:
     void boxesAreLabelled_data();
     void boxesAreLabelled();
     void eachQuestionIsAnnounced();
+    void positionsAreScreenPixels_data();
+    void positionsAreScreenPixels();
 
 private:
     QWidget *prepare(const QString &window);
@@ -104,6 +125,12 @@ private:
 
     ProgramFixture m_fx;
 };
+
+void TestAccessibility::initTestCase()
+{
+    QVERIFY(scaledScreen);
+    accessibility::reportScreenPixels();
+}
 
 void TestAccessibility::init()
 {
@@ -302,6 +329,78 @@ void TestAccessibility::eachQuestionIsAnnounced()
     }
     spoken.removeDuplicates();
     QVERIFY2(spoken.size() > 1, "the same name for every question");
+}
+
+// Where a magnifier or a screen reader's pointer goes: each control's rectangle in the screen's
+// pixels, a point there leads back to the control, and a text box's characters are where they
+// are drawn. The menu bar's items are made by the menu bar, not by a factory.
+void TestAccessibility::positionsAreScreenPixels_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::newRow("main window itself") << "main" << QString();
+    QTest::newRow("command button") << "main"
+                                    << "cmdMath(2)";
+    QTest::newRow("frame of the mode options") << "question selection"
+                                               << "Frame2";
+    QTest::newRow("count box") << "main"
+                               << "cbCountQ";
+    QTest::newRow("menu bar item") << "main"
+                                   << "mHelp";
+    QTest::newRow("answer box") << "question view"
+                                << "txtAnswer";
+    QTest::newRow("result window's button") << "result"
+                                            << "cmdClose";
+    QTest::newRow("about window's label") << "about programmer"
+                                          << "Label1";
+}
+
+void TestAccessibility::positionsAreScreenPixels()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QWidget *shown = prepare(window);
+    QVERIFY(shown);
+    QCOMPARE(shown->devicePixelRatio(), Scale);
+    QObject *object = shown;
+    QRect logical(shown->mapToGlobal(QPoint(0, 0)), shown->size());
+    auto *menu = control.isEmpty() ? nullptr : shown->findChild<QMenu *>(control);
+    if (menu) {
+        auto *bar = shown->findChild<QMenuBar *>();
+        QVERIFY(bar);
+        object = menu->menuAction();
+        logical = bar->actionGeometry(menu->menuAction());
+        logical.moveTopLeft(bar->mapToGlobal(logical.topLeft()));
+    } else if (!control.isEmpty()) {
+        QWidget *widget = nullptr;
+        for (QWidget *candidate : shown->findChildren<QWidget *>(control)) {
+            if (candidate->isVisible())
+                widget = candidate;
+        }
+        QVERIFY2(widget, qPrintable(control));
+        object = widget;
+        logical = QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+        if (auto *edit = qobject_cast<QLineEdit *>(widget))
+            QTest::keyClicks(edit, QStringLiteral("12"));
+    }
+    const QRect expected = onScreen(logical, shown->screen());
+
+    // Looked up the way the bus does: the window first, then each child under the point.
+    QAccessibleInterface *top = QAccessible::queryAccessibleInterface(shown);
+    QVERIFY(top);
+    QAccessibleInterface *found = top;
+    while (found && found->object() != object)
+        found = found->childAt(expected.center().x(), expected.center().y());
+    QVERIFY2(found, "the middle of the control on the screen leads elsewhere");
+    QCOMPARE(found->rect(), expected);
+
+    if (QAccessibleTextInterface *text = found->textInterface()) {
+        QVERIFY(text->characterCount() > 0);
+        const QRect first = text->characterRect(0);
+        QVERIFY2(expected.contains(first),
+                 qPrintable(QStringLiteral("character at %1,%2").arg(first.x()).arg(first.y())));
+        QCOMPARE(text->offsetAtPoint(first.center()), 0);
+    }
 }
 
 QTEST_MAIN(TestAccessibility)

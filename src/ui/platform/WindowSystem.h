@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QPoint>
+#include <optional>
+
 class QWidget;
+class QWindow;
 
 namespace sumwright::windowsystem {
 
@@ -20,5 +24,10 @@ void activateFirstWindow(QWidget *window);
 // The active window is about to hide or close: `next`, a shown window, takes the keyboard.
 // Called before the window goes, while the program still holds the focus it hands on.
 void handKeyboardTo(QWidget *next);
+
+// Where the window's client area is on the screen in the screen's own pixels, where the window
+// system knows it exactly; nothing where it does not (Wayland gives a program no place on the
+// screen).
+[[nodiscard]] std::optional<QPoint> screenPixelOrigin(const QWindow &window);
 
 } // namespace sumwright::windowsystem
