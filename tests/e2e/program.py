@@ -16,7 +16,7 @@ printf '%s\\n' "$*" >> "$SUMWRIGHT_E2E_OPENED"
 
 
 class Program:
-    def __init__(self, binary, display, workdir, extra_env=None):
+    def __init__(self, binary, display_env, workdir, extra_env=None):
         self.workdir = workdir
         bindir = os.path.join(workdir, "bin")
         os.makedirs(bindir, exist_ok=True)
@@ -30,13 +30,12 @@ class Program:
         runtime = os.path.join(workdir, "runtime")
         os.makedirs(runtime, mode=0o700, exist_ok=True)
         env = dict(os.environ)
-        for var in ("WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR",
+        for var in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR",
                     "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR", "BROWSER",
                     "DESKTOP_SESSION", "XDG_CURRENT_DESKTOP"):
             env.pop(var, None)
+        env.update(display_env)
         env.update({
-            "DISPLAY": display,
-            "QT_QPA_PLATFORM": "xcb",
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
             "PATH": bindir + os.pathsep + env.get("PATH", "/usr/bin:/bin"),
             "SUMWRIGHT_E2E_OPENED": self.opened_log,
