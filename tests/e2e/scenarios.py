@@ -587,6 +587,52 @@ def focus_after_hiding(ctx):
     keyboard_back_in_main("the result window hid")
 
 
+def close_requests(ctx):
+    """The close box of each window, as the display server asks it (the main window's is among
+    the exit paths): the window goes, a test that runs ends with its result, and the keyboard
+    is where a person would type next."""
+    run = Run(ctx)
+
+    def question_window():
+        run.key("Alt_L", "n")
+        run.drawn(INPUT)
+
+    def one_answer():
+        question_window()
+        run.key("Alt_L", "s")
+        box = run.answer_box()
+        run.type_answer(answers.solve(run.question_text()), box)
+        run.key("Return")
+        run.wait_answered(box)
+
+    # the window, what opens it, the window that has the keyboard after its close request
+    for title, opening, then in (
+            (ABOUT_PROGRAMMER, lambda: run.menu("Help", "About Programmer"), MAIN),
+            (ABOUT_PRODUCT, lambda: run.menu("Help", "About Quorvane Sumwright"), MAIN),
+            (INPUT, question_window, MAIN),  # no test running: nothing to report
+            (INPUT, one_answer, RESULT),
+            (RESULT, lambda: None, MAIN)):
+        opening()
+        run.drawn(title)
+        run.has_keyboard(title)
+        run.screen.close_window(run.screen.window(title))
+        run.screen.wait_gone(title)
+        if then == RESULT:
+            run.opens(RESULT, f'the close request of "{title}" during a test')
+            got = run.result_lines()[0]
+            check(got == "Total Questions:" + " " * 27 + "1",
+                  f"closing the test after one answer reported {got!r}")
+        else:
+            time.sleep(0.3)  # time for a stray result window to show
+            check(not run.shown(RESULT), f'the close request of "{title}" showed a result')
+        try:
+            run.has_keyboard(then)
+        except Failure as e:
+            raise Failure(f'after the close request of "{title}": {e}') from None
+    check(run.program.running() and not run.program.opened(),
+          f"the close requests ended the program or opened {run.program.opened()}")
+
+
 def scaled_screen(ctx):
     """At twice the scale every window is twice the size and no text runs out of its box."""
     run = Run(ctx, {"QT_SCALE_FACTOR": "2"})
@@ -629,6 +675,7 @@ def all_scenarios():
         ("visit website", visit_website),
         ("about windows open and hide", about_windows),
         ("focus after each window hides", focus_after_hiding),
+        ("close request of each window", close_requests),
         ("scale factor 2, no clipped text", scaled_screen),
     ]
     return out
