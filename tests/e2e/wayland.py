@@ -28,7 +28,7 @@ xwayland disable
 output HEADLESS-1 resolution {width}x{height} position 0 0
 focus_follows_mouse no
 default_border normal
-exec sh -c 'printf "%s\\n" "$WAYLAND_DISPLAY" "$SWAYSOCK" >"{ready}.part" && mv "{ready}.part" "{ready}"'
+exec sh -c 'printf "%s\\n" "$WAYLAND_DISPLAY" "$SWAYSOCK" >ready.part && mv ready.part ready'
 """
 
 
@@ -42,14 +42,15 @@ class Compositor:
         ready = os.path.join(self.runtime, "ready")
         config = os.path.join(self.runtime, "config")
         with open(config, "w") as f:
-            f.write(CONFIG.format(width=width, height=height, ready=ready))
+            f.write(CONFIG.format(width=width, height=height))
         env = dict(os.environ, XDG_RUNTIME_DIR=self.runtime, WLR_BACKENDS="headless",
                    WLR_RENDERER="pixman", WLR_LIBINPUT_NO_DEVICES="1")
         for var in ("DISPLAY", "WAYLAND_DISPLAY", "SWAYSOCK", "WAYLAND_SOCKET"):
             env.pop(var, None)
         self.log = open(os.path.join(out, "sway.log"), "w")
+        # Started in its runtime folder, where its config's last line reports the names.
         self.process = subprocess.Popen(["sway", "--config", config], env=env,
-                                        stdout=self.log, stderr=self.log,
+                                        cwd=self.runtime, stdout=self.log, stderr=self.log,
                                         preexec_fn=die_with_parent)
         deadline = Deadline(15)
         while not os.path.exists(ready):
