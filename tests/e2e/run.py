@@ -57,9 +57,6 @@ def start_server(config, out):
 
 def run_config(config, binary, chosen, out):
     """Runs the scenarios on one configuration; returns how many failed."""
-    chosen = [(n, s) for n, s in chosen if config in scenarios.configs(s)]
-    if not chosen:
-        return 0
     server = start_server(config, out)
     failures = 0
     try:
@@ -117,14 +114,20 @@ def main():
     start = time.monotonic()
     failures = 0
     configs = args.config or CONFIGS
+    total = 0
     for config in configs:
+        here = [(n, s) for n, s in chosen if config in scenarios.configs(s)]
+        total += len(here)
+        if not here:
+            continue
         if config == "wayland" and unprivileged.needed():
             failures += unprivileged.run_config(config, binary, args.only, out)
         else:
-            failures += run_config(config, binary, chosen, out)
+            failures += run_config(config, binary, here, out)
     if args.inner:
         sys.exit(0)
-    total = sum(1 for c in configs for _, s in chosen if c in scenarios.configs(s))
+    if not total:
+        sys.exit(f"e2e: no scenario for {', '.join(configs)} matches {args.only}")
     print(f"e2e: {total - failures} of {total} scenarios passed in "
           f"{time.monotonic() - start:.0f} s" + (f"; failures kept in {out}" if failures else ""))
     if not failures:
