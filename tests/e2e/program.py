@@ -46,7 +46,13 @@ class Program:
         self.process = subprocess.Popen([binary], env=env, stdout=self.stderr,
                                         stderr=self.stderr, preexec_fn=die_with_parent)
         self.pid = self.process.pid
-        self.app = a11y.application(self.pid)
+        try:
+            self.app = a11y.application(self.pid)
+        except BaseException:
+            # Nobody else holds this program yet: one that never showed up on the bus would
+            # outlive its scenario.
+            self.stop()
+            raise
 
     def opened(self):
         try:
