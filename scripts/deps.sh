@@ -17,8 +17,12 @@ fuzz=(clang libclang-rt-14-dev)
 trace=(strace)
 bench=(libbenchmark-dev libx11-dev libxdamage-dev libxtst-dev xvfb openbox)
 # The end-to-end suite: X servers with and without a window manager, input through XTest, the
-# screen and the accessibility bus read back from Python, a private D-Bus session.
-e2e=(xvfb openbox qt6-qpa-plugins python3 python3-xlib python3-pyatspi at-spi2-core dbus-daemon)
+# screen and the accessibility bus read back from Python, a private D-Bus session; and a headless
+# Wayland compositor (sway), the program's Wayland platform, the screen copied with grim, the
+# virtual keyboard's key map made by libxkbcommon, and useradd for the ordinary user that this
+# configuration runs as under root.
+e2e=(xvfb openbox qt6-qpa-plugins python3 python3-xlib python3-pyatspi at-spi2-core dbus-daemon
+     sway qt6-wayland grim libxkbcommon0 passwd)
 debootstrap=(debootstrap)
 screenshots=(xvfb xauth xdotool x11-apps imagemagick)
 

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# The end-to-end suite (tests/e2e): the built program as a person meets it, on X servers of its
-# own (one bare, one under openbox), keys and clicks sent through the X server's test extension,
-# judged by the screen's pixels and by what it tells the accessibility bus. One line per
-# scenario; nothing is retried. Builds the program first if needed.
+# The end-to-end suite (tests/e2e): the built program as a person meets it, on display servers of
+# its own (an X server bare, one under openbox, and a headless Wayland compositor), keys and
+# clicks sent through the server's own input emulation, judged by the screen's pixels and by what
+# it tells the accessibility bus. One line per scenario; nothing is retried. Builds the program
+# first if needed. Run as root, the Wayland configuration runs as an ordinary user of its own.
 #   BUILD_DIR  the build to test (default build)
-#   extra arguments go to tests/e2e/run.py: --only TEXT, --config no-wm|openbox, --out DIR
+#   extra arguments go to tests/e2e/run.py: --only TEXT, --config no-wm|openbox|wayland, --out DIR
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh build e2e
+scripts/e2e-user.sh
 build_dir=${BUILD_DIR:-build}
 if [[ -f $build_dir/build.ninja ]]; then
     cmake --build "$build_dir" --target quorvane-sumwright >/dev/null

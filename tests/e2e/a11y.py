@@ -18,7 +18,16 @@ def application(pid, timeout=10.0):
                 continue
         return None
 
-    return wait_for("the program on the accessibility bus", find, timeout)
+    try:
+        return wait_for("the program on the accessibility bus", find, timeout)
+    except AssertionError as e:
+        # Whether the bus itself still answers tells a program that never registered from a
+        # bus that went away under the whole suite.
+        try:
+            others = f"the bus lists {pyatspi.Registry.getDesktop(0).childCount} other programs"
+        except Exception as bus_error:
+            others = f"the bus does not answer: {bus_error}"
+        raise AssertionError(f"{e}; {others}") from None
 
 
 def _walk(node, depth=0):

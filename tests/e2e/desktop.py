@@ -1,5 +1,7 @@
 """The X side of the suite: a private X server, an optional window manager, input through the
-X server's test extension, and the screen read back from the root window."""
+X server's test extension, and the screen read back from the root window. The Wayland side
+(wayland.py) shows the scenarios the same face: a server with program_env() and screen(), and
+a Screen with the methods below."""
 
 import collections
 import ctypes
@@ -67,6 +69,12 @@ class XServer:
         self.name = ":" + number.decode().strip()
         self.wm = None
 
+    def program_env(self):
+        return {"DISPLAY": self.name, "QT_QPA_PLATFORM": "xcb"}
+
+    def screen(self):
+        return Screen(self.name)
+
     def start_window_manager(self):
         env = dict(os.environ, DISPLAY=self.name)
         self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=env,
@@ -95,6 +103,9 @@ Window = collections.namedtuple("Window", "id title x y width height")
 class Screen:
     """One client connection: finds windows, sends XTest input, reads pixels."""
 
+    # What the program drew into a window can be read apart from the screen.
+    reads_window_contents = True
+
     def __init__(self, name):
         self.d = xdisplay.Display(name)
         self.root = self.d.screen().root
@@ -106,6 +117,10 @@ class Screen:
     def close(self):
         self.unbind_characters()
         self.d.close()
+
+    def size(self):
+        g = self.root.get_geometry()
+        return g.width, g.height
 
     # ---- windows
     def window_manager_running(self):
@@ -161,8 +176,20 @@ class Screen:
     def wait_gone(self, title, timeout=5.0):
         wait_for(f'the window "{title}" to go', lambda: self.window(title) is None, timeout)
 
-    def focus_window_id(self):
-        return self.d.get_input_focus().focus
+    def a11y_origin(self, title):
+        """Where a position that AT-SPI gives for a control of this window is measured from:
+        on X the program knows its windows' places and reports screen positions."""
+        return 0, 0
+
+    def keyboard_owner(self):
+        """Where the keys go, in words, for a failure message."""
+        f = self.d.get_input_focus().focus
+        if isinstance(f, int):
+            return "PointerRoot (nothing in particular)" if f == 1 else str(f)
+        if f.id == self.root.id:
+            return "the root window"
+        names = {w.id: w.title for w in self.windows()}
+        return f'window {hex(f.id)} "{names.get(f.id, "")}"'
 
     def focus_is_in(self, window):
         """Whether the keyboard focus is on the window or inside it."""

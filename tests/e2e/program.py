@@ -16,7 +16,7 @@ printf '%s\\n' "$*" >> "$SUMWRIGHT_E2E_OPENED"
 
 
 class Program:
-    def __init__(self, binary, display, workdir, extra_env=None):
+    def __init__(self, binary, display_env, workdir, extra_env=None):
         self.workdir = workdir
         bindir = os.path.join(workdir, "bin")
         os.makedirs(bindir, exist_ok=True)
@@ -30,13 +30,12 @@ class Program:
         runtime = os.path.join(workdir, "runtime")
         os.makedirs(runtime, mode=0o700, exist_ok=True)
         env = dict(os.environ)
-        for var in ("WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR",
+        for var in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR",
                     "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR", "BROWSER",
                     "DESKTOP_SESSION", "XDG_CURRENT_DESKTOP"):
             env.pop(var, None)
+        env.update(display_env)
         env.update({
-            "DISPLAY": display,
-            "QT_QPA_PLATFORM": "xcb",
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
             "PATH": bindir + os.pathsep + env.get("PATH", "/usr/bin:/bin"),
             "SUMWRIGHT_E2E_OPENED": self.opened_log,
@@ -47,7 +46,13 @@ class Program:
         self.process = subprocess.Popen([binary], env=env, stdout=self.stderr,
                                         stderr=self.stderr, preexec_fn=die_with_parent)
         self.pid = self.process.pid
-        self.app = a11y.application(self.pid)
+        try:
+            self.app = a11y.application(self.pid)
+        except BaseException:
+            # Nobody else holds this program yet: one that never showed up on the bus would
+            # outlive its scenario.
+            self.stop()
+            raise
 
     def opened(self):
         try:

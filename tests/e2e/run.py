@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""The end-to-end suite: the built program on its own X server, once with no window manager and
-once under openbox. One line per scenario; nothing is retried. Run it inside a D-Bus session
-(scripts/e2e.sh does): the accessibility bus lives there.
+"""The end-to-end suite: the built program on a display server of its own, three times: an X
+server with no window manager, one under openbox, and a headless Wayland compositor (sway).
+One line per scenario; nothing is retried. Run it inside a D-Bus session (scripts/e2e.sh does):
+the accessibility bus lives there.
 
-usage: run.py PROGRAM [--only SUBSTRING]... [--config no-wm|openbox]... [--out DIR]
+usage: run.py PROGRAM [--only SUBSTRING]... [--config no-wm|openbox|wayland]... [--out DIR]
 """
 
 import argparse
@@ -19,15 +20,19 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import desktop  # noqa: E402
 import scenarios  # noqa: E402
+import unprivileged  # noqa: E402
+
+CONFIGS = ("no-wm", "openbox", "wayland")
 
 
 class Context:
-    def __init__(self, binary, xserver, window_manager, workdir):
+    def __init__(self, binary, server, config, workdir):
         self.binary = binary
-        self.display = xserver.name
-        self.window_manager = window_manager
+        self.config = config
+        self.program_env = server.program_env()
+        self.window_manager = config == "openbox"
         self.workdir = workdir
-        self.screen = desktop.Screen(xserver.name)
+        self.screen = server.screen()
         self.runs = []
 
     def finish(self):
@@ -36,15 +41,28 @@ class Context:
         self.runs = []
 
 
+def start_server(config, out):
+    if config == "wayland":
+        import wayland
+        return wayland.Compositor(out, width=1600, height=1200)
+    server = desktop.XServer(width=1600, height=1200)
+    if config == "openbox":
+        try:
+            server.start_window_manager()
+        except BaseException:
+            server.stop()
+            raise
+    return server
+
+
 def run_config(config, binary, chosen, out):
-    xserver = desktop.XServer(width=1600, height=1200)
+    """Runs the scenarios on one configuration; returns how many failed."""
+    server = start_server(config, out)
     failures = 0
     try:
-        if config == "openbox":
-            xserver.start_window_manager()
         for name, scenario in chosen:
             workdir = tempfile.mkdtemp(prefix="run-", dir=out)
-            ctx = Context(binary, xserver, config == "openbox", workdir)
+            ctx = Context(binary, server, config, workdir)
             start = time.monotonic()
             try:
                 scenario(ctx)
@@ -67,7 +85,7 @@ def run_config(config, binary, chosen, out):
             print(f"{verdict} {config:<7} {name} ({time.monotonic() - start:.1f} s){detail}",
                   flush=True)
     finally:
-        xserver.stop()
+        server.stop()
     return failures
 
 
@@ -77,9 +95,13 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("program")
     parser.add_argument("--only", action="append", default=[])
-    parser.add_argument("--config", action="append", choices=("no-wm", "openbox"))
+    parser.add_argument("--config", action="append", choices=CONFIGS)
     parser.add_argument("--out", default=None)
+    # Set when this run is the one that unprivileged.py started for the Wayland configuration.
+    parser.add_argument("--inner", action="store_true", help=argparse.SUPPRESS)
     args = parser.parse_args()
+    if args.inner:
+        desktop.die_with_parent()
     binary = os.path.abspath(args.program)
     if not os.access(binary, os.X_OK):
         sys.exit(f"e2e: no program at {binary}")
@@ -91,9 +113,21 @@ def main():
         sys.exit(f"e2e: no scenario matches {args.only}")
     start = time.monotonic()
     failures = 0
-    for config in args.config or ("no-wm", "openbox"):
-        failures += run_config(config, binary, chosen, out)
-    total = len(chosen) * len(args.config or ("no-wm", "openbox"))
+    configs = args.config or CONFIGS
+    total = 0
+    for config in configs:
+        here = [(n, s) for n, s in chosen if config in scenarios.configs(s)]
+        total += len(here)
+        if not here:
+            continue
+        if config == "wayland" and unprivileged.needed():
+            failures += unprivileged.run_config(config, binary, args.only, out)
+        else:
+            failures += run_config(config, binary, here, out)
+    if args.inner:
+        sys.exit(0)
+    if not total:
+        sys.exit(f"e2e: no scenario for {', '.join(configs)} matches {args.only}")
     print(f"e2e: {total - failures} of {total} scenarios passed in "
           f"{time.monotonic() - start:.0f} s" + (f"; failures kept in {out}" if failures else ""))
     if not failures:

@@ -1,6 +1,7 @@
 """What a person does with the program, scenario by scenario. Each starts the program afresh,
-acts only through the X server (XTest) and judges only what the screen shows and what the
-accessibility bus says."""
+acts only through the display server's own input emulation (XTest on X, the virtual keyboard
+and pointer on Wayland) and judges only what the screen shows and what the accessibility bus
+says."""
 
 import collections
 import math
@@ -41,6 +42,19 @@ def check(condition, message):
         raise Failure(message)
 
 
+ALL_CONFIGS = ("no-wm", "openbox", "wayland")
+
+
+def x11_only(scenario):
+    """Marks a scenario that needs what only X gives a client; it is skipped on Wayland."""
+    scenario.configs = ALL_CONFIGS[:2]
+    return scenario
+
+
+def configs(scenario):
+    return getattr(scenario, "configs", ALL_CONFIGS)
+
+
 class Run:
     """One program on the scenario's X server, and what a user does with it."""
 
@@ -53,7 +67,7 @@ class Run:
         # The pointer rests away from every window: with no window manager, X would otherwise
         # send the keys to whatever lies under it and hide a window that lost the keyboard.
         self.park_pointer()
-        self.program = Program(ctx.binary, ctx.display, ctx.workdir,
+        self.program = Program(ctx.binary, ctx.program_env, ctx.workdir,
                                {**self.words.environment(), **(extra_env or {})})
         self.app = self.program.app
         ctx.runs.append(self)
@@ -95,7 +109,11 @@ class Run:
 
     def on_screen_as_drawn(self, title):
         """The screen over the window shows what the program drew into it: the picture reached
-        the screen, not only the program's own copy of it. Only for a window on top."""
+        the screen, not only the program's own copy of it. Only for a window on top. A Wayland
+        compositor makes the screen from the very buffers the program hands it: there is no
+        second copy to differ."""
+        if not self.screen.reads_window_contents:
+            return
         w = self.screen.window(title)
         check(w is not None, f'"{title}" is not on the screen')
         own = self.screen.window_pixels(w)
@@ -113,8 +131,8 @@ class Run:
         return self.screen.window(self.words.title(title)) is not None
 
     def park_pointer(self):
-        g = self.screen.root.get_geometry()
-        self.screen.move(g.width - 1, g.height - 1)
+        width, height = self.screen.size()
+        self.screen.move(width - 1, height - 1)
 
     def has_keyboard(self, title, timeout=3.0):
         """The X server sends the keys to this window (a person sees its focus and types)."""
@@ -125,17 +143,8 @@ class Run:
         try:
             wait_for(f'the keyboard in "{title}"', focused, timeout)
         except AssertionError:
-            f = self.screen.d.get_input_focus().focus
-            where = f if isinstance(f, int) else hex(f.id)
-            names = {w.id: w.title for w in self.screen.windows()}
-            if not isinstance(f, int) and f.id == self.screen.root.id:
-                where = "the root window"
-            elif not isinstance(f, int):
-                where = f'window {hex(f.id)} "{names.get(f.id, "")}"'
-            elif f == 1:
-                where = "PointerRoot (nothing in particular)"
-            raise Failure(f'"{title}" does not have the keyboard: the X input focus is on '
-                          f"{where}") from None
+            raise Failure(f'"{title}" does not have the keyboard: the keyboard focus is on '
+                          f"{self.screen.keyboard_owner()}") from None
 
     def focused(self):
         return a11y.focused(self.app)
@@ -144,12 +153,14 @@ class Run:
     def click(self, title, name, role=None, dx=None):
         node = self.control(title, name, role)
         x, y, w, h = a11y.extents(node)
-        self.screen.click(x + (w // 2 if dx is None else dx), y + h // 2)
-        self.park_pointer()
+        self.click_at(title, x + (w // 2 if dx is None else dx), y + h // 2)
 
-    def click_at(self, x, y):
-        self.screen.click(x, y)
-        self.park_pointer()
+    def click_at(self, title, x, y, park=True):
+        """Clicks where AT-SPI places a point of the window with this title."""
+        ox, oy = self.screen.a11y_origin(title)
+        self.screen.click(ox + x, oy + y)
+        if park:
+            self.park_pointer()
 
     def key(self, *names):
         self.screen.chord(*names)
@@ -177,11 +188,12 @@ class Run:
         main = self.window(MAIN)
         bar = a11y.nodes(main, ("menu bar",))[0]
         node = a11y.need(bar, path[0], "menu item")
-        self.screen.click(*a11y.centre(node))
+        # A menu's place is given relative to the window it drops from.
+        self.click_at(MAIN, *a11y.centre(node), park=False)
         for name in path[1:]:
             item = wait_for(f'the menu item "{name}"',
                             lambda: self._shown_menu_item(node, name), 3.0)
-            self.screen.click(*a11y.centre(item))
+            self.click_at(MAIN, *a11y.centre(item), park=False)
             node = item
         self.park_pointer()
 
@@ -507,7 +519,7 @@ def level_box_click(ctx):
         node = a11y.need(main, level, "radio button")
         x, y, _, h = a11y.extents(node)
         # The empty part of the option's box, right of its caption, on its row.
-        run.click_at(x + 160, y + h // 2)
+        run.click_at(MAIN, x + 160, y + h // 2)
         try:
             wait_for(f'"{level}" selected', lambda: a11y.checked(node), 2.0)
         except AssertionError:
@@ -637,6 +649,52 @@ def focus_after_hiding(ctx):
     keyboard_back_in_main("the result window hid")
 
 
+def close_requests(ctx):
+    """The close box of each window, as the display server asks it (the main window's is among
+    the exit paths): the window goes, a test that runs ends with its result, and the keyboard
+    is where a person would type next."""
+    run = Run(ctx)
+
+    def question_window():
+        run.key("Alt_L", "n")
+        run.drawn(INPUT)
+
+    def one_answer():
+        question_window()
+        run.key("Alt_L", "s")
+        box = run.answer_box()
+        run.type_answer(answers.solve(run.question_text()), box)
+        run.key("Return")
+        run.wait_answered(box)
+
+    # the window, what opens it, the window that has the keyboard after its close request
+    for title, opening, then in (
+            (ABOUT_PROGRAMMER, lambda: run.menu("Help", "About Programmer"), MAIN),
+            (ABOUT_PRODUCT, lambda: run.menu("Help", "About Quorvane Sumwright"), MAIN),
+            (INPUT, question_window, MAIN),  # no test running: nothing to report
+            (INPUT, one_answer, RESULT),
+            (RESULT, lambda: None, MAIN)):
+        opening()
+        run.drawn(title)
+        run.has_keyboard(title)
+        run.screen.close_window(run.screen.window(title))
+        run.screen.wait_gone(title)
+        if then == RESULT:
+            run.opens(RESULT, f'the close request of "{title}" during a test')
+            got = run.result_lines()[0]
+            check(got == "Total Questions:" + " " * 27 + "1",
+                  f"closing the test after one answer reported {got!r}")
+        else:
+            time.sleep(0.3)  # time for a stray result window to show
+            check(not run.shown(RESULT), f'the close request of "{title}" showed a result')
+        try:
+            run.has_keyboard(then)
+        except Failure as e:
+            raise Failure(f'after the close request of "{title}": {e}') from None
+    check(run.program.running() and not run.program.opened(),
+          f"the close requests ended the program or opened {run.program.opened()}")
+
+
 # The scales a screen may have: none, a whole step and the fractional one of many laptops.
 SCALES = (1, 2, 1.5)
 # Controls that fill their box with a colour of their own, so the screen shows where they are;
@@ -687,14 +745,10 @@ def _placed_as_drawn(run, title, factor, at_least):
     window = run.window(title)
     frame = a11y.extents(window)
     # Where the window system gives no positions on the screen, the bus counts from the window.
-    if getattr(run.screen, "positions_on_screen", True):
-        check(frame == (w.x, w.y, w.width, w.height),
-              f'the bus puts "{title}" at {frame}, the screen shows it at '
-              f"{(w.x, w.y, w.width, w.height)}")
-    else:
-        check(frame[2:] == (w.width, w.height),
-              f'the bus makes "{title}" {frame[2]}x{frame[3]}, the screen shows '
-              f"{w.width}x{w.height}")
+    ox, oy = run.screen.a11y_origin(title)
+    check(frame == (w.x - ox, w.y - oy, w.width, w.height),
+          f'the bus puts "{title}" at {frame}, the screen shows it at '
+          f"{(w.x - ox, w.y - oy, w.width, w.height)}")
     px = run.screen.pixels(w.x, w.y, w.width, w.height)
     # The bevel or frame drawn inside a box is a pixel per scale step, and half a pixel rounds.
     slack = math.ceil(factor) + 1
@@ -776,6 +830,7 @@ def all_scenarios():
         ("visit website", visit_website),
         ("about windows open and hide", about_windows),
         ("focus after each window hides", focus_after_hiding),
+        ("close request of each window", close_requests),
     ]
     for factor in SCALES:
         out.append((f"scale factor {factor}: controls where the screen shows them, no clipped "

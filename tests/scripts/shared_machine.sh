@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The scripts run on machines where other X servers and other package managers come and go:
 # no script may guess a display number or give up on a held package lock, and two X servers
-# started at the same moment by the shared helper each get a display of their own.
+# started at the same moment by the shared helper each get a display of their own. A Wayland
+# compositor names its socket itself, in a runtime folder of its own, and nothing names one for
+# it; the end-to-end suite's ordinary user is made in one place, which tolerates a second run.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 failures=0
@@ -26,6 +28,24 @@ for f in "${scripts[@]}"; do
     grep -n -E 'pgrep[[:space:]]+-n' "$f" && fail "$name takes a PID by name, not from the process it started"
 done
 
+# Wayland sockets named in a script or in the end-to-end suite, comments aside.
+for f in "${scripts[@]}" "$root"/tests/e2e/*.py; do
+    name=${f#"$root"/}
+    while IFS=: read -r line text; do
+        fail "$name:$line names a Wayland socket instead of taking the compositor's: $text"
+    done < <(grep -n -E 'wayland-[0-9]' "$f" | grep -v -E '^[0-9]+:[[:space:]]*#')
+done
+for f in "${scripts[@]}"; do
+    name=${f#"$root"/}
+    [[ $name == scripts/e2e-user.sh ]] && continue
+    while IFS=: read -r line text; do
+        fail "$name:$line makes a user; scripts/e2e-user.sh does, only if missing: $text"
+    done < <(grep -n -E '(^|[;&|(]|[[:space:]])(useradd|adduser)[[:space:]]' "$f" \
+        | grep -v -E '^[0-9]+:[[:space:]]*(#|echo)')
+done
+grep -q -E '^getent passwd "\$user" >/dev/null && exit 0$' "$root/scripts/e2e-user.sh" \
+    || fail "scripts/e2e-user.sh does not leave an existing user alone"
+
 # Two servers started at once by the shared helper: two displays, both answering.
 source "$root/scripts/lib/xvfb.sh"
 start_xvfb 320x240x24 && first=$XVFB_DISPLAY first_pid=$XVFB_PID || fail "the first Xvfb did not start"
@@ -44,4 +64,5 @@ if ((failures)); then
     echo "$failures problem(s)"
     exit 1
 fi
-echo "scripts: displays picked by the server, apt waits for its lock, PIDs from what was started"
+echo "scripts: displays and sockets picked by the server, apt waits for its lock, PIDs from what" \
+    "was started, one place makes the test user"
