@@ -8,14 +8,37 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QWidget>
+#include <algorithm>
 #include <functional>
 
 namespace sumwright::toolkit {
 
-QFont ownTextOnly(QFont font)
+void place(QWidget *control, const QRect &geometry)
 {
-    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoFontMerging));
-    return font;
+    QRect at = geometry;
+    if (const QWidget *parent = control->parentWidget(); parent && parent->isRightToLeft())
+        at.moveLeft(parent->width() - at.left() - at.width());
+    control->setGeometry(at);
+}
+
+void alignToStartSide(QWidget *page)
+{
+    if (!page->isRightToLeft())
+        return;
+    for (QLabel *label : page->findChildren<QLabel *>()) {
+        if (label->isRightToLeft())
+            label->setAlignment(QStyle::visualAlignment(Qt::RightToLeft, label->alignment()));
+    }
+}
+
+Qt::Alignment leftToRight(QWidget *control, Qt::Alignment alignment)
+{
+    // The parent's direction, not the control's own: the control is made left to right here.
+    const QWidget *parent = control->parentWidget();
+    if (!parent || !parent->isRightToLeft())
+        return alignment;
+    control->setLayoutDirection(Qt::LeftToRight);
+    return QStyle::visualAlignment(Qt::RightToLeft, alignment);
 }
 
 namespace {
@@ -23,24 +46,111 @@ namespace {
 // The wanted families this system has, in order. Asked for a family it lacks, Qt first has
 // fontconfig search for that family's substitutes, a search that costs a window's first paint
 // milliseconds per font; the family list is read anyway when the first font is loaded.
-QStringList installed(const QStringList &wanted)
+QStringList present(const QStringList &wanted)
 {
     static const QStringList families = QFontDatabase::families();
-    QStringList present;
+    QStringList found;
     for (const QString &family : wanted) {
         if (families.contains(family, Qt::CaseInsensitive))
-            present << family;
+            found << family;
     }
-    return present.isEmpty() ? wanted : present;
+    return found;
 }
 
-} // namespace
+QStringList installed(const QStringList &wanted)
+{
+    const QStringList found = present(wanted);
+    return found.isEmpty() ? wanted : found;
+}
 
-QFont makeFont(Face face, qreal pointSize, bool bold, bool underline)
+const QStringList &sansFamilies()
 {
     static const QStringList sans
             = installed({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo",
                          "DejaVu Sans", "Sans Serif"});
+    return sans;
+}
+
+// The faces of the language's script, when the Latin faces lack it.
+struct ScriptFaces
+{
+    QStringList families;
+    // The script's own face comes first and writes every text, the program's Latin names and
+    // numbers too, scaled so its lines are as tall as the Latin lines. Otherwise the script's
+    // faces follow the first Latin face and write only what that lacks.
+    bool first = false;
+    qreal scale = 1.0;
+    // Some text needs a face that the first one is not: per-character fallback stays on.
+    bool merging = false;
+};
+
+ScriptFaces &scriptFaces()
+{
+    static ScriptFaces faces;
+    return faces;
+}
+
+// The faces that write a script, best first: Debian's Noto faces, then those that a desktop
+// set up for the language brings. Arabic's own faces reserve lines far taller than Latin ones
+// for stacked marks; Naskh's letters keep within the Latin line, so Arabic follows the Latin
+// face instead of leading it.
+QStringList wantedFaces(const QLocale &language, bool *first)
+{
+    *first = true;
+    switch (language.script()) {
+    case QLocale::ArabicScript:
+        *first = false;
+        return {"Noto Naskh Arabic", "Noto Sans Arabic", "DejaVu Sans"};
+    case QLocale::DevanagariScript:
+        return {"Noto Sans Devanagari", "Lohit Devanagari"};
+    case QLocale::JapaneseScript:
+        return {"Noto Sans CJK JP", "IPAGothic", "IPAPGothic", "VL Gothic"};
+    case QLocale::KoreanScript:
+        return {"Noto Sans CJK KR", "NanumGothic"};
+    case QLocale::SimplifiedHanScript:
+        return {"Noto Sans CJK SC", "WenQuanYi Micro Hei", "WenQuanYi Zen Hei"};
+    case QLocale::TraditionalHanScript:
+        return {"Noto Sans CJK TC", "AR PL UMing TW"};
+    default:
+        // Latin, Cyrillic, Greek and Hebrew: the Latin faces write them.
+        return {};
+    }
+}
+
+} // namespace
+
+void useFacesFor(const QLocale &language)
+{
+    bool first = false;
+    const QStringList wanted = wantedFaces(language, &first);
+    ScriptFaces faces;
+    faces.families = present(wanted);
+    faces.first = first && !faces.families.isEmpty();
+    // A script the Latin faces lack, with none of its faces installed: fontconfig finds one.
+    faces.merging = !wanted.isEmpty() && !faces.first;
+    if (faces.first) {
+        constexpr qreal Reference = 12;
+        QFont latin;
+        latin.setFamilies(sansFamilies());
+        latin.setPointSizeF(Reference);
+        QFont own;
+        own.setFamily(faces.families.constFirst());
+        own.setPointSizeF(Reference);
+        faces.scale = std::min(1.0, QFontMetricsF(latin).height() / QFontMetricsF(own).height());
+    }
+    scriptFaces() = faces;
+}
+
+QFont ownTextOnly(QFont font)
+{
+    if (!scriptFaces().merging)
+        font.setStyleStrategy(
+                QFont::StyleStrategy(font.styleStrategy() | QFont::NoFontMerging));
+    return font;
+}
+
+QFont makeFont(Face face, qreal pointSize, bool bold, bool underline)
+{
     static const QStringList arial
             = installed({"Arial", "Liberation Sans", "Arimo", "DejaVu Sans", "Sans Serif"});
     static const QStringList times
@@ -48,25 +158,35 @@ QFont makeFont(Face face, qreal pointSize, bool bold, bool underline)
     static const QStringList impact
             = installed({"Impact", "Liberation Sans Narrow", "DejaVu Sans Condensed", "DejaVu Sans",
                          "Sans Serif"});
-    QFont f;
+    QStringList families;
     switch (face) {
     case Face::SansSerif:
-        f.setFamilies(sans);
+        families = sansFamilies();
         break;
     case Face::Arial:
-        f.setFamilies(arial);
+        families = arial;
         break;
     case Face::TimesNewRoman:
-        f.setFamilies(times);
-        f.setStyleHint(QFont::Serif);
+        families = times;
         break;
     case Face::Impact:
-        f.setFamilies(impact);
-        // Impact is a heavy face; its stand-ins need the weight to look like it.
-        f.setBold(true);
+        families = impact;
         break;
     }
-    f.setPointSizeF(pointSize);
+    const ScriptFaces &script = scriptFaces();
+    if (script.first)
+        families = script.families + families;
+    else if (!script.families.isEmpty())
+        families = families.mid(0, 1) + script.families + families.mid(1);
+
+    QFont f;
+    f.setFamilies(families);
+    if (face == Face::TimesNewRoman)
+        f.setStyleHint(QFont::Serif);
+    // Impact is a heavy face; its stand-ins need the weight to look like it.
+    if (face == Face::Impact)
+        f.setBold(true);
+    f.setPointSizeF(pointSize * script.scale);
     if (bold)
         f.setBold(true);
     f.setUnderline(underline);

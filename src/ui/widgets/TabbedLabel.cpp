@@ -43,11 +43,20 @@ void TabbedLabel::paintEvent(QPaintEvent * /*event*/)
     const QRect area = contentsRect();
     const QStringList pieces = text().split(QLatin1Char('\t'));
     const QList<int> starts = pieceStarts(metrics, pieces);
+    const int vertical = int(alignment() & Qt::AlignVertical_Mask);
     for (qsizetype i = 0; i < pieces.size(); ++i) {
+        // Right to left, the stops are measured from the right edge: the mirror image.
+        if (isRightToLeft()) {
+            const int x = area.right() - starts[i];
+            painter.drawText(QRect(area.left(), area.top(), x - area.left() + 1, area.height()),
+                             vertical | Qt::AlignRight | Qt::AlignAbsolute | Qt::TextSingleLine
+                                     | Qt::TextDontClip,
+                             pieces[i]);
+            continue;
+        }
         const int x = area.left() + starts[i];
         painter.drawText(QRect(x, area.top(), area.right() - x + 1, area.height()),
-                         int(alignment() & Qt::AlignVertical_Mask) | Qt::AlignLeft
-                                 | Qt::TextSingleLine | Qt::TextDontClip,
+                         vertical | Qt::AlignLeft | Qt::TextSingleLine | Qt::TextDontClip,
                          pieces[i]);
     }
 }

@@ -5,7 +5,8 @@
 namespace sumwright {
 
 // A label that expands tabs to stops eight average characters apart, as the result lines
-// expect, instead of Qt's fixed 80 pixels; what runs past its right edge is still drawn.
+// expect, instead of Qt's fixed 80 pixels; what runs past its end edge is still drawn. Right to
+// left, the stops count from the right edge.
 class TabbedLabel : public QLabel
 {
     Q_OBJECT
