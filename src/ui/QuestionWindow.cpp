@@ -167,11 +167,8 @@ void QuestionWindow::applyLabel()
 {
     QLabel *question = ui().question;
     // Most questions keep the size of the one before; a font change costs a relayout.
-    if (m_label.fontSize > 0 && question->font().pointSizeF() != m_label.fontSize) {
-        QFont labelFont = font();
-        labelFont.setPointSize(m_label.fontSize);
-        question->setFont(labelFont);
-    }
+    if (m_label.fontSize > 0 && question->font().pointSizeF() != m_label.fontSize)
+        question->setFont(makeLatinFont(Face::Arial, m_label.fontSize));
     question->setAlignment(leftToRight(
             question,
             (m_label.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft)

@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <functional>
+#include <optional>
 
 namespace sumwright::toolkit {
 
@@ -84,23 +85,18 @@ struct ScriptFaces
     bool merging = false;
 };
 
-ScriptFaces &scriptFaces()
-{
-    static ScriptFaces faces;
-    return faces;
-}
-
-// The faces that write a script, best first: Debian's Noto faces, then those that a desktop
-// set up for the language brings. Arabic's own faces reserve lines far taller than Latin ones
-// for stacked marks; Naskh's letters keep within the Latin line, so Arabic follows the Latin
-// face instead of leading it.
+// The faces that write a script, best first: Debian's faces, then those that a desktop set up
+// for the language brings. Arabic's own faces (Noto's Naskh, Sans and Kufi) reserve lines nearly
+// twice as tall as Latin ones for stacked marks, and every box would have to shrink its text to
+// hold such a line; DejaVu Sans, the face fontconfig gives Arabic and Persian, writes them within
+// a Latin line, after the Latin face.
 QStringList wantedFaces(const QLocale &language, bool *first)
 {
     *first = true;
     switch (language.script()) {
     case QLocale::ArabicScript:
         *first = false;
-        return {"Noto Naskh Arabic", "Noto Sans Arabic", "DejaVu Sans"};
+        return {"DejaVu Sans", "Noto Sans Arabic"};
     case QLocale::DevanagariScript:
         return {"Noto Sans Devanagari", "Lohit Devanagari"};
     case QLocale::JapaneseScript:
@@ -117,17 +113,17 @@ QStringList wantedFaces(const QLocale &language, bool *first)
     }
 }
 
-} // namespace
-
-void useFacesFor(const QLocale &language)
+ScriptFaces facesFor(const QLocale &language)
 {
     bool first = false;
     const QStringList wanted = wantedFaces(language, &first);
     ScriptFaces faces;
+    if (wanted.isEmpty())
+        return faces;
     faces.families = present(wanted);
-    faces.first = first && !faces.families.isEmpty();
+    faces.first = !faces.families.isEmpty() && first;
     // A script the Latin faces lack, with none of its faces installed: fontconfig finds one.
-    faces.merging = !wanted.isEmpty() && !faces.first;
+    faces.merging = !faces.first;
     if (faces.first) {
         constexpr qreal Reference = 12;
         QFont latin;
@@ -138,7 +134,36 @@ void useFacesFor(const QLocale &language)
         own.setPointSizeF(Reference);
         faces.scale = std::min(1.0, QFontMetricsF(latin).height() / QFontMetricsF(own).height());
     }
-    scriptFaces() = faces;
+    return faces;
+}
+
+// The language's faces, worked out when the first font is made: the language is chosen before
+// the application can load fonts, and a run that only answers --help loads none.
+struct Faces
+{
+    QLocale language = QLocale::c();
+    std::optional<ScriptFaces> faces;
+};
+
+Faces &faces()
+{
+    static Faces current;
+    return current;
+}
+
+const ScriptFaces &scriptFaces()
+{
+    Faces &current = faces();
+    if (!current.faces)
+        current.faces = facesFor(current.language);
+    return *current.faces;
+}
+
+} // namespace
+
+void useFacesFor(const QLocale &language)
+{
+    faces() = {language, std::nullopt};
 }
 
 QFont ownTextOnly(QFont font)
@@ -149,7 +174,9 @@ QFont ownTextOnly(QFont font)
     return font;
 }
 
-QFont makeFont(Face face, qreal pointSize, bool bold, bool underline)
+namespace {
+
+QFont fontOf(Face face, qreal pointSize, bool bold, bool underline, const ScriptFaces &script)
 {
     static const QStringList arial
             = installed({"Arial", "Liberation Sans", "Arimo", "DejaVu Sans", "Sans Serif"});
@@ -173,11 +200,12 @@ QFont makeFont(Face face, qreal pointSize, bool bold, bool underline)
         families = impact;
         break;
     }
-    const ScriptFaces &script = scriptFaces();
-    if (script.first)
+    if (script.first) {
         families = script.families + families;
-    else if (!script.families.isEmpty())
+    } else if (!script.families.isEmpty()) {
         families = families.mid(0, 1) + script.families + families.mid(1);
+        families.removeDuplicates();
+    }
 
     QFont f;
     f.setFamilies(families);
@@ -191,6 +219,18 @@ QFont makeFont(Face face, qreal pointSize, bool bold, bool underline)
         f.setBold(true);
     f.setUnderline(underline);
     return f;
+}
+
+} // namespace
+
+QFont makeFont(Face face, qreal pointSize, bool bold, bool underline)
+{
+    return fontOf(face, pointSize, bold, underline, scriptFaces());
+}
+
+QFont makeLatinFont(Face face, qreal pointSize)
+{
+    return fontOf(face, pointSize, false, false, ScriptFaces());
 }
 
 namespace {

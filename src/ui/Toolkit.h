@@ -38,6 +38,9 @@ void alignToStartSide(QWidget *page);
 // Font families as the program names them, with the closest families a Linux desktop has.
 enum class Face { SansSerif, Arial, TimesNewRoman, Impact };
 [[nodiscard]] QFont makeFont(Face face, qreal pointSize, bool bold = false, bool underline = false);
+// For what reads the same in every language, the questions: the Latin faces alone, at the size
+// the layout was drawn for, whatever the language's script.
+[[nodiscard]] QFont makeLatinFont(Face face, qreal pointSize);
 // The faces for the script of the program's language, from now on: a language whose script the
 // Latin faces lack gets the installed faces that have it, at a size whose lines are as tall as
 // the Latin lines the layout was drawn for. Any language the Latin faces write (the C locale
