@@ -7,7 +7,9 @@ set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxcb-xkb-dev
        qt6-tools-dev qt6-l10n-tools fonts-dejavu-core fonts-liberation2)
-test=(libgtest-dev libbenchmark-dev xauth xvfb x11-utils qt6-translations-l10n)
+# The language tests draw Chinese, Japanese, Korean and Devanagari in Noto's faces.
+test=(libgtest-dev libbenchmark-dev xauth xvfb x11-utils qt6-translations-l10n fonts-noto-cjk
+      fonts-noto-core)
 run=(qt6-qpa-plugins xdg-utils qt6-translations-l10n)
 headless=(xvfb x11vnc xauth)
 # The package check also starts the installed program on Xvfb and looks for its window.
