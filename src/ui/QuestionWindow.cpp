@@ -169,10 +169,9 @@ void QuestionWindow::applyLabel()
     // Most questions keep the size of the one before; a font change costs a relayout.
     if (m_label.fontSize > 0 && question->font().pointSizeF() != m_label.fontSize)
         question->setFont(makeLatinFont(Face::Arial, m_label.fontSize));
-    question->setAlignment(leftToRight(
-            question,
-            (m_label.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft)
-                    | Qt::AlignTop));
+    const Qt::Alignment horizontal
+            = m_label.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+    question->setAlignment(leftToRight(question, horizontal | Qt::AlignTop));
     question->setText(QString::fromStdString(m_label.caption));
 }
 

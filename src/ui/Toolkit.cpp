@@ -169,8 +169,7 @@ void useFacesFor(const QLocale &language)
 QFont ownTextOnly(QFont font)
 {
     if (!scriptFaces().merging)
-        font.setStyleStrategy(
-                QFont::StyleStrategy(font.styleStrategy() | QFont::NoFontMerging));
+        font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoFontMerging));
     return font;
 }
 

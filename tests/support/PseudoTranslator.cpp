@@ -30,7 +30,8 @@ QChar accented(QChar c)
 const QString &letters(Script script)
 {
     static const QString arabic = QStringLiteral("سهلمتوطصعبالأسئةخجپچژگیکنق");
-    static const QString japanese = QStringLiteral("問題数足引掛割算答間違時秒やさしいふつうむずかテスト");
+    static const QString japanese
+            = QStringLiteral("問題数足引掛割算答間違時秒やさしいふつうむずかテスト");
     return script == Script::Arabic ? arabic : japanese;
 }
 
@@ -58,9 +59,9 @@ QString padding(qsizetype length, Script script)
 bool inPseudoRange(QChar c)
 {
     const char16_t u = c.unicode();
-    return (u >= 0xC0 && u < 0x250) // accented Latin
-            || (u >= 0x600 && u < 0x700) // Arabic
-            || (u >= 0x3040 && u < 0x3100) // kana
+    return (u >= 0xC0 && u < 0x250)         // accented Latin
+            || (u >= 0x600 && u < 0x700)    // Arabic
+            || (u >= 0x3040 && u < 0x3100)  // kana
             || (u >= 0x4E00 && u < 0xA000); // kanji
 }
 

@@ -386,7 +386,8 @@ void LanguagesTest::forEveryView(const Visit &visit, bool everyTitle)
         whileModal([&] { trigger(&main, QLatin1String(about)); },
                    [&](QWidget *window) {
                        const bool product = window->objectName() == "frmAboutProduct";
-                       visit(window, product ? QSize(px(7065), px(3075)) : QSize(px(6705), px(3030)),
+                       visit(window,
+                             product ? QSize(px(7065), px(3075)) : QSize(px(6705), px(3030)),
                              nullptr);
                        window->hide();
                    });
@@ -409,9 +410,9 @@ void LanguagesTest::shouldFitEveryWindowInEveryLanguage()
     int view = 0;
     if (rightToLeft) {
         QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
-        forEveryView([&](QWidget *window, QSize, QWidget *) {
-            addPlacements(leftToRight, window, view++);
-        }, false);
+        forEveryView([&](QWidget *window, QSize,
+                         QWidget *) { addPlacements(leftToRight, window, view++); },
+                     false);
     }
 
     // The language is in place before any window is made, as at start-up.
@@ -424,16 +425,17 @@ void LanguagesTest::shouldFitEveryWindowInEveryLanguage()
         real = std::make_unique<Language>(QLocale(language));
         QCOMPARE(real->name(), language);
     }
-    QCOMPARE(QGuiApplication::layoutDirection(),
-             rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    QCOMPARE(QGuiApplication::layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
 
     Placements mirrored;
     view = 0;
-    forEveryView([&](QWidget *window, QSize clientSize, QWidget *client) {
-        checkWindow(window, clientSize, client);
-        if (rightToLeft)
-            addPlacements(mirrored, window, view++);
-    }, true);
+    forEveryView(
+            [&](QWidget *window, QSize clientSize, QWidget *client) {
+                checkWindow(window, clientSize, client);
+                if (rightToLeft)
+                    addPlacements(mirrored, window, view++);
+            },
+            true);
     if (rightToLeft)
         m_failures << unmirrored(leftToRight, mirrored);
     m_failures.removeDuplicates();
