@@ -122,8 +122,11 @@ ScriptFaces facesFor(const QLocale &language)
         return faces;
     faces.families = present(wanted);
     faces.first = !faces.families.isEmpty() && first;
-    // A script the Latin faces lack, with none of its faces installed: fontconfig finds one.
-    faces.merging = !faces.first;
+    // Past the script's face, the Latin ones write the Latin letters (Noto's Devanagari has
+    // none); with none of its faces installed, fontconfig finds one.
+    faces.merging = !faces.first
+            || !QFontDatabase::writingSystems(faces.families.constFirst())
+                        .contains(QFontDatabase::Latin);
     if (faces.first) {
         constexpr qreal Reference = 12;
         QFont latin;

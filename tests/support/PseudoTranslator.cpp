@@ -26,13 +26,22 @@ QChar accented(QChar c)
 }
 
 // The letters each script writes a Latin letter as; the Arabic ones join, with descenders and
-// marks above and below, the Japanese ones mix kana with kanji of many strokes.
+// marks above and below, the Japanese ones mix kana with kanji of many strokes, the Devanagari
+// ones put vowel signs above and below their consonants.
 const QString &letters(Script script)
 {
     static const QString arabic = QStringLiteral("سهلمتوطصعبالأسئةخجپچژگیکنق");
     static const QString japanese
             = QStringLiteral("問題数足引掛割算答間違時秒やさしいふつうむずかテスト");
-    return script == Script::Arabic ? arabic : japanese;
+    static const QString devanagari = QStringLiteral("किखीगुघूचेजैटोडौतंदृनिपीमु");
+    switch (script) {
+    case Script::Arabic:
+        return arabic;
+    case Script::Japanese:
+        return japanese;
+    default:
+        return devanagari;
+    }
 }
 
 QChar written(QChar c, Script script)
@@ -61,6 +70,7 @@ bool inPseudoRange(QChar c)
     const char16_t u = c.unicode();
     return (u >= 0xC0 && u < 0x250)         // accented Latin
             || (u >= 0x600 && u < 0x700)    // Arabic
+            || (u >= 0x900 && u < 0x980)    // Devanagari
             || (u >= 0x3040 && u < 0x3100)  // kana
             || (u >= 0x4E00 && u < 0xA000); // kanji
 }
@@ -85,6 +95,8 @@ QLocale PseudoTranslator::locale() const
         return QLocale(QLocale::Arabic);
     case Script::Japanese:
         return QLocale(QLocale::Japanese);
+    case Script::Devanagari:
+        return QLocale(QLocale::Hindi);
     case Script::Latin:
         break;
     }

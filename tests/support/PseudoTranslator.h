@@ -10,15 +10,16 @@ namespace sumwright::testing {
 // at either end, access-key ampersands with their letters, and %1-style places stay as they are,
 // so the texts still work.
 //
-// It writes in one of three scripts, each standing for the languages that share its troubles:
+// It writes in one of four scripts, each standing for the languages that share its troubles:
 // accented Latin letters; Arabic letters, right to left, as Arabic and Persian lay out every
-// window; or Japanese kana and kanji, each glyph as wide as two Latin letters, so a word takes
-// half as many. For as long as it lives the toolkit uses the faces of its script, as a real
-// language's would; installed, it tells Qt its direction as a real language's translation does.
+// window; Japanese kana and kanji, each glyph as wide as two Latin letters, so a word takes half
+// as many; or Devanagari, with vowel signs above and below the line. For as long as it lives the
+// toolkit uses the faces of its script, as a real language's would; installed, it tells Qt its
+// direction as a real language's translation does.
 class PseudoTranslator final : public QTranslator
 {
 public:
-    enum class Script { Latin, Arabic, Japanese };
+    enum class Script { Latin, Arabic, Japanese, Devanagari };
 
     explicit PseudoTranslator(Script script = Script::Latin);
     ~PseudoTranslator() override;

@@ -1,8 +1,8 @@
 // Every window in every language the program speaks, and in a made-up one whose texts are all
-// about 40 % longer, written in Latin, Arabic or Japanese letters: each text fits its box, the
-// windows keep their fixed sizes, access keys stay unique, (in the made-up language) no text
-// shown escapes translation, and in a right-to-left language every window is the mirror image of
-// its left-to-right layout.
+// about 40 % longer, written in Latin, Arabic, Japanese or Devanagari letters: each text fits its
+// box in a face that has all its characters, the windows keep their fixed sizes, access keys stay
+// unique, (in the made-up language) no text shown escapes translation, and in a right-to-left
+// language every window is the mirror image of its left-to-right layout.
 
 #include "core/QuestionSelection.h"
 #include "core/TestSession.h"
@@ -23,12 +23,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QGlyphRun>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextLayout>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -48,6 +50,8 @@ std::optional<PseudoTranslator::Script> pseudoScript(const QString &language)
         return PseudoTranslator::Script::Arabic;
     if (language == QLatin1String("pseudo-ja"))
         return PseudoTranslator::Script::Japanese;
+    if (language == QLatin1String("pseudo-hi"))
+        return PseudoTranslator::Script::Devanagari;
     return std::nullopt;
 }
 
@@ -190,6 +194,49 @@ QStringList clippedTexts(QWidget *window)
     return clipped;
 }
 
+// Characters of a text that no face of a font has, which the screen shows as empty boxes.
+QString missingGlyphs(const QString &text, const QFont &font)
+{
+    QString missing;
+    for (const QChar c : text) {
+        const QChar::Category category = c.category();
+        if (c.isSpace() || category == QChar::Other_Format || category == QChar::Other_Control
+            || missing.contains(c))
+            continue;
+        QTextLayout layout(QString(c), font);
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        const QList<QGlyphRun> runs = layout.glyphRuns();
+        if (runs.isEmpty() || runs.constFirst().glyphIndexes().contains(0))
+            missing += c;
+    }
+    return missing;
+}
+
+// The controls' texts drawn in faces that lack some of their characters.
+QStringList boxedTexts(QWidget *window)
+{
+    QStringList boxed;
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        if (!control->isVisibleTo(window))
+            continue;
+        QString text;
+        if (auto *label = qobject_cast<QLabel *>(control))
+            text = label->text();
+        else if (auto *button = qobject_cast<QAbstractButton *>(control))
+            text = button->text();
+        else if (auto *frame = qobject_cast<QGroupBox *>(control))
+            text = frame->title();
+        const QString missing = missingGlyphs(text, control->font());
+        if (!missing.isEmpty())
+            boxed << describe(control, text,
+                              QStringLiteral("no face of %1 has \"%2\"")
+                                      .arg(control->font().families().join(u','), missing));
+    }
+    return boxed;
+}
+
 // Each menu of the window, the menu bar's top level included.
 QList<QList<QAction *>> menus(QWidget *window)
 {
@@ -319,7 +366,7 @@ void LanguagesTest::checkWindow(QWidget *window, QSize clientSize, QWidget *clie
                               .arg(size.height())
                               .arg(clientSize.width())
                               .arg(clientSize.height());
-    m_failures << sharedAccessKeys(window);
+    m_failures << sharedAccessKeys(window) << boxedTexts(window);
     if (pseudoScript(m_language)) {
         for (const auto &[name, text] : shownTexts(window)) {
             if (!text.isEmpty() && !PseudoTranslator::isPseudo(text))
@@ -338,6 +385,7 @@ void LanguagesTest::shouldFitEveryWindowInEveryLanguage_data()
     QTest::newRow("pseudo-language in Arabic letters, right to left")
             << QStringLiteral("pseudo-ar");
     QTest::newRow("pseudo-language in Japanese letters") << QStringLiteral("pseudo-ja");
+    QTest::newRow("pseudo-language in Devanagari") << QStringLiteral("pseudo-hi");
 }
 
 void LanguagesTest::forEveryView(const Visit &visit, bool everyTitle)
