@@ -5,6 +5,7 @@
 #include "ui/widgets/TabbedLabel.h"
 
 #include <QFontDatabase>
+#include <QHash>
 #include <QRadioButton>
 #include <QStyle>
 #include <QWidget>
@@ -76,26 +77,23 @@ const QStringList &sansFamilies()
 struct ScriptFaces
 {
     QStringList families;
-    // The script's own face comes first and writes every text, the program's Latin names and
-    // numbers too, scaled so its lines are as tall as the Latin lines. Otherwise the script's
-    // faces follow the first Latin face and write only what that lacks.
+    // The script's face writes Latin too, and so every text alone, scaled so its lines are as
+    // tall as the Latin lines the layout was drawn for. Otherwise it follows the first Latin face,
+    // which writes the Latin letters, and per-character fallback stays on: a search that costs
+    // the first paint milliseconds.
     bool first = false;
     qreal scale = 1.0;
-    // Some text needs a face that the first one is not: per-character fallback stays on.
     bool merging = false;
 };
 
 // The faces that write a script, best first: Debian's faces, then those that a desktop set up
-// for the language brings. Arabic's own faces (Noto's Naskh, Sans and Kufi) reserve lines nearly
-// twice as tall as Latin ones for stacked marks, and every box would have to shrink its text to
-// hold such a line; DejaVu Sans, the face fontconfig gives Arabic and Persian, writes them within
-// a Latin line, after the Latin face.
-QStringList wantedFaces(const QLocale &language, bool *first)
+// for the language brings. For Arabic and Persian, DejaVu Sans, the face fontconfig gives them,
+// writes them within a Latin line; Noto's Arabic faces reserve lines nearly twice as tall for
+// stacked marks, and every box would shrink its text to hold such a line.
+QStringList wantedFaces(const QLocale &language)
 {
-    *first = true;
     switch (language.script()) {
     case QLocale::ArabicScript:
-        *first = false;
         return {"DejaVu Sans", "Noto Sans Arabic"};
     case QLocale::DevanagariScript:
         return {"Noto Sans Devanagari", "Lohit Devanagari"};
@@ -113,29 +111,45 @@ QStringList wantedFaces(const QLocale &language, bool *first)
     }
 }
 
+// Line heights in ems, ascent and descent as the faces' files give them, of the faces asked for
+// by name: measuring loads a face that the first window may never draw with, which costs the
+// start-up a millisecond or two. Any other face is measured.
+qreal lineHeight(const QString &family)
+{
+    static const QHash<QString, qreal> known = {
+            {QStringLiteral("Liberation Sans"), 1.1172},
+            {QStringLiteral("Arimo"), 1.1172},
+            {QStringLiteral("DejaVu Sans"), 1.1641},
+            {QStringLiteral("Noto Sans CJK JP"), 1.448},
+            {QStringLiteral("Noto Sans CJK KR"), 1.448},
+            {QStringLiteral("Noto Sans CJK SC"), 1.448},
+            {QStringLiteral("Noto Sans CJK TC"), 1.448},
+    };
+    if (const auto at = known.constFind(family); at != known.cend())
+        return *at;
+    constexpr int Em = 1000;
+    QFont font;
+    font.setFamily(family);
+    font.setPixelSize(Em);
+    return QFontMetricsF(font).height() / Em;
+}
+
 ScriptFaces facesFor(const QLocale &language)
 {
-    bool first = false;
-    const QStringList wanted = wantedFaces(language, &first);
     ScriptFaces faces;
+    const QStringList wanted = wantedFaces(language);
     if (wanted.isEmpty())
         return faces;
     faces.families = present(wanted);
-    faces.first = !faces.families.isEmpty() && first;
-    // Past the script's face, the Latin ones write the Latin letters (Noto's Devanagari has
-    // none); with none of its faces installed, fontconfig finds one.
-    faces.merging = !faces.first
-            || !QFontDatabase::writingSystems(faces.families.constFirst())
-                        .contains(QFontDatabase::Latin);
+    faces.first = !faces.families.isEmpty()
+            && QFontDatabase::writingSystems(faces.families.constFirst())
+                       .contains(QFontDatabase::Latin);
+    // With none of the script's faces installed, fontconfig finds one.
+    faces.merging = !faces.first;
     if (faces.first) {
-        constexpr qreal Reference = 12;
-        QFont latin;
-        latin.setFamilies(sansFamilies());
-        latin.setPointSizeF(Reference);
-        QFont own;
-        own.setFamily(faces.families.constFirst());
-        own.setPointSizeF(Reference);
-        faces.scale = std::min(1.0, QFontMetricsF(latin).height() / QFontMetricsF(own).height());
+        faces.scale = std::min(1.0,
+                               lineHeight(sansFamilies().constFirst())
+                                       / lineHeight(faces.families.constFirst()));
     }
     return faces;
 }

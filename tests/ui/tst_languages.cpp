@@ -37,6 +37,9 @@
 
 using namespace sumwright;
 using namespace sumwright::testing;
+using toolkit::Face;
+using toolkit::makeFont;
+using toolkit::makeLatinFont;
 using toolkit::px;
 
 namespace {
@@ -474,6 +477,12 @@ void LanguagesTest::shouldFitEveryWindowInEveryLanguage()
         QCOMPARE(real->name(), language);
     }
     QCOMPARE(QGuiApplication::layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    // The language's faces keep to the height of the lines the layout was drawn for.
+    const qreal latinLine = QFontMetricsF(makeLatinFont(Face::SansSerif, 13.5)).height();
+    const qreal line = QFontMetricsF(makeFont(Face::SansSerif, 13.5)).height();
+    if (line < latinLine * 0.95 || line > latinLine * 1.02)
+        m_failures
+                << QStringLiteral("lines %1 px high, the layout's %2 px").arg(line).arg(latinLine);
 
     Placements mirrored;
     view = 0;
