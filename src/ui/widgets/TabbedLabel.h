@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+class QPainter;
+
 namespace sumwright {
 
 // A label that expands tabs to stops eight average characters apart, as the result lines
@@ -25,6 +27,9 @@ private:
     // Where each tab-separated piece starts, from the left edge.
     [[nodiscard]] QList<int> pieceStarts(const QFontMetrics &metrics,
                                          const QStringList &pieces) const;
+    // Draws a piece right to left, its start at x = right.
+    void paintMirrored(QPainter &painter, const QFontMetrics &metrics, const QString &piece,
+                       int right, int vertical) const;
 };
 
 } // namespace sumwright
