@@ -144,7 +144,8 @@ ScriptFaces facesFor(const QLocale &language)
     faces.first = !faces.families.isEmpty()
             && QFontDatabase::writingSystems(faces.families.constFirst())
                        .contains(QFontDatabase::Latin);
-    // With none of the script's faces installed, fontconfig finds one.
+    // A script face without Latin letters needs the Latin face beside it; with none of the
+    // script's faces installed, fontconfig finds one.
     faces.merging = !faces.first;
     if (faces.first) {
         faces.scale = std::min(1.0,
