@@ -7,8 +7,10 @@ set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxcb-xkb-dev
        qt6-tools-dev qt6-l10n-tools fonts-dejavu-core fonts-liberation2)
-# The command-line test starts the program on the Wayland plug-in with no compositor there.
-test=(libgtest-dev libicu-dev libbenchmark-dev xauth xvfb x11-utils qt6-translations-l10n qt6-wayland)
+# The command-line test starts the program on the Wayland plug-in with no compositor there; the
+# language tests draw Chinese, Japanese, Korean and Devanagari in Noto's faces.
+test=(libgtest-dev libicu-dev libbenchmark-dev xauth xvfb x11-utils qt6-translations-l10n qt6-wayland
+      fonts-noto-cjk fonts-noto-core)
 run=(qt6-qpa-plugins qt6-wayland xdg-utils qt6-translations-l10n)
 headless=(xvfb x11vnc xauth)
 # The package check also starts the installed program on Xvfb and looks for its window.

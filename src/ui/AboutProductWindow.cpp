@@ -66,7 +66,7 @@ void AboutProductWindow::buildControls(QWidget *page)
     for (int i = 0; i < 4; ++i) {
         const Text &text = texts[i];
         auto *label = make<ClickableLabel>(page, indexed("lbl", i), captions[i]);
-        label->setGeometry(text.geometry);
+        place(label, text.geometry);
         label->setFont(text.font);
         label->setWordWrap(text.wrap);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -80,7 +80,7 @@ void AboutProductWindow::buildControls(QWidget *page)
     QString shown = addresses::WebsiteUrl;
     shown.remove(QStringLiteral("http://")).remove(QLatin1Char('/'));
     auto *link = make<ClickableLabel>(page, QStringLiteral("lblLink"), shown);
-    link->setGeometry(twips(1440, 2040, 4335, 375));
+    place(link, twips(1440, 2040, 4335, 375));
     link->setFont(makeFont(Face::SansSerif, 13.5));
     link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     link->setCursor(Qt::PointingHandCursor);

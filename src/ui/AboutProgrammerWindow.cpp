@@ -36,19 +36,19 @@ AboutProgrammerWindow::AboutProgrammerWindow()
 void AboutProgrammerWindow::buildControls(QWidget *page)
 {
     auto *banner = make<Picture>(page, QStringLiteral("Image2"), artwork::Picture::Banner);
-    banner->setGeometry(twips(0, 0, 6735, 735));
+    place(banner, twips(0, 0, 6735, 735));
     //: What a screen reader calls the decorative picture at the top of the window.
     banner->setAccessibleName(tr("Banner"));
 
     auto *title = make<ClickableLabel>(page, QStringLiteral("Label1"), tr("About Programmer"));
-    title->setGeometry(twips(1320, 120, 4335, 615));
+    place(title, twips(1320, 120, 4335, 615));
     title->setFont(makeFont(Face::Impact, 21.75));
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setTextColour(title, Olive);
     fitText(title);
 
     auto *portrait = make<Picture>(page, QStringLiteral("Image1"), artwork::Picture::Portrait);
-    portrait->setGeometry(twips(120, 840, 1905, 2010));
+    place(portrait, twips(120, 840, 1905, 2010));
     //: What a screen reader calls the drawing that stands for the author, a woman.
     portrait->setAccessibleName(tr("Picture of the author"));
     connect(portrait, &ClickableLabel::clicked, this, &QWidget::hide);
@@ -70,7 +70,7 @@ void AboutProgrammerWindow::buildControls(QWidget *page)
     };
     for (int i = 0; i < 4; ++i) {
         auto *label = make<ClickableLabel>(page, indexed("lblLabel", i), lines[i].text);
-        label->setGeometry(lines[i].geometry);
+        place(label, lines[i].geometry);
         label->setFont(lines[i].font);
         label->setWordWrap(lines[i].wrap);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -1,8 +1,11 @@
 #include "ui/Language.h"
 
+#include "ui/Toolkit.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <cstring>
 
 namespace sumwright {
 
@@ -15,6 +18,32 @@ bool isCLocale(const QByteArray &name)
 {
     return name.isEmpty() || name == "C" || name == "POSIX" || name.startsWith("C.");
 }
+
+// The program's texts in one language, which also tell Qt the language's direction. Qt lays
+// every window out right to left when the installed translations answer its question
+// "QT_LAYOUT_DIRECTION" with "RTL" (and mirrors that again under -reverse); the answer comes
+// from the language itself, so no translation file has to carry it and it holds whether or
+// not the system has Qt's own translations.
+class ProgramTranslator final : public QTranslator
+{
+public:
+    explicit ProgramTranslator(Qt::LayoutDirection direction)
+        : m_direction(direction == Qt::RightToLeft ? QStringLiteral("RTL") : QStringLiteral("LTR"))
+    {
+    }
+
+    [[nodiscard]] QString translate(const char *context, const char *sourceText,
+                                    const char *disambiguation, int n) const override
+    {
+        if (std::strcmp(sourceText, "QT_LAYOUT_DIRECTION") == 0
+            && std::strcmp(context, "QGuiApplication") == 0)
+            return m_direction;
+        return QTranslator::translate(context, sourceText, disambiguation, n);
+    }
+
+private:
+    QString m_direction;
+};
 
 } // namespace
 
@@ -92,11 +121,14 @@ Language::Language(const QLocale &locale)
 {
     if (m_name.isEmpty())
         return;
-    auto program = std::make_unique<QTranslator>();
+    const QLocale language(m_name);
+    auto program = std::make_unique<ProgramTranslator>(language.textDirection());
     if (!program->load(Prefix + m_name, ResourceFolder)) {
         m_name.clear();
         return;
     }
+    // The faces first: installing the translation lays the windows out again.
+    toolkit::useFacesFor(language);
     QCoreApplication::installTranslator(program.get());
     m_program = std::move(program);
     // Qt's own texts come with the system's Qt, where the system has them for this language.
@@ -108,7 +140,12 @@ Language::Language(const QLocale &locale)
     }
 }
 
-// A translator takes itself out of the application when it is destroyed.
-Language::~Language() = default;
+// A translator takes itself out of the application when it is destroyed, and Qt takes back
+// its direction; the faces go back to the Latin ones.
+Language::~Language()
+{
+    if (m_program)
+        toolkit::useFacesFor(QLocale::c());
+}
 
 } // namespace sumwright

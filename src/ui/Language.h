@@ -9,9 +9,10 @@
 namespace sumwright {
 
 // The program's own texts and Qt's, in one language, installed into the running application for
-// as long as this object lives. The texts are written in English: for an English locale, the C
-// locale, or a language the program has no translation for, nothing is loaded at all, so the
-// common start-up pays nothing for translations.
+// as long as this object lives, with the language's direction (Arabic, Persian and Hebrew lay
+// every window out right to left) and the faces of its script. The texts are written in English:
+// for an English locale, the C locale, or a language the program has no translation for, nothing is
+// loaded at all, so the common start-up pays nothing for translations.
 class Language
 {
 public:

@@ -129,6 +129,7 @@ MainWindow::MainWindow()
     client->setFont(ownTextOnly(makeFont(Face::SansSerif, 13.5)));
     setCentralWidget(client);
     buildControls(client);
+    alignToStartSide(client);
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -146,7 +147,7 @@ void MainWindow::buildControls(QWidget *client)
         const LevelOption &option = LevelOptions[i];
         const QString caption = translated(option.caption);
         auto *button = make<OptionButton>(client, indexed("Options", i), caption);
-        button->setGeometry(twips(option.left, 240, 5055, 375));
+        place(button, twips(option.left, 240, 5055, 375));
         fitIfTranslated(button, caption, option.caption);
         levelGroup->addButton(button, i);
         m_options[static_cast<std::size_t>(i)] = button;
@@ -159,7 +160,7 @@ void MainWindow::buildControls(QWidget *client)
     m_count = make<QComboBox>(client, QStringLiteral("cbCountQ"));
     for (const std::string_view choice : CountChoices)
         m_count->addItem(QString::fromLatin1(choice.data(), static_cast<qsizetype>(choice.size())));
-    m_count->setGeometry(twips(6480, 960, 1695, 480));
+    place(m_count, twips(6480, 960, 1695, 480));
     // Nothing is chosen until the load handler chooses the start-up count.
     m_count->setCurrentIndex(-1);
     connect(m_count, &QComboBox::currentTextChanged, this,
@@ -171,7 +172,7 @@ void MainWindow::buildControls(QWidget *client)
         const QString caption = translated(original);
         auto *button = make<CommandButton>(client, name, caption, colour);
         button->setFont(buttonFont);
-        button->setGeometry(geometry);
+        place(button, geometry);
         fitIfTranslated(button, caption, original);
         return button;
     };
@@ -206,7 +207,7 @@ void MainWindow::buildControls(QWidget *client)
     //: Before the box that picks how many questions a test has.
     const char *labelText = QT_TR_NOOP("Number of Questions:");
     auto *label = make<QLabel>(client, QStringLiteral("Label1"), translated(labelText));
-    label->setGeometry(twips(480, 960, 3255, 375));
+    place(label, twips(480, 960, 3255, 375));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Screen readers announce the count box with this label; the caption has no access key,
     // so the buddy adds no shortcut.

@@ -55,49 +55,51 @@ void QuestionWindow::build(QuestionControls &ui, QWidget *page)
     //: The frame around the question. The questions themselves are never translated: the series
     //: use the Latin letters A to Z in every language.
     ui.questionFrame = make<Frame>(page, QStringLiteral("Frame1"), tr("Question"));
-    ui.questionFrame->setGeometry(twips(120, 840, 7215, 3615));
+    place(ui.questionFrame, twips(120, 840, 7215, 3615));
     ui.question = make<QLabel>(ui.questionFrame, QStringLiteral("lblQuestion"),
                                QStringLiteral("2 + 2"));
-    ui.question->setGeometry(twips(240, 480, 6855, 2295));
+    place(ui.question, twips(240, 480, 6855, 2295));
     ui.answer = make<QLineEdit>(ui.questionFrame, QStringLiteral("txtAnswer"), QStringLiteral("4"));
-    ui.answer->setGeometry(twips(1560, 2880, 1695, 450));
+    place(ui.answer, twips(1560, 2880, 1695, 450));
+    // A negative answer keeps its minus sign in front.
+    ui.answer->setAlignment(leftToRight(ui.answer, ui.answer->alignment()));
     //: What a screen reader calls the box the answer is typed into.
     ui.answer->setAccessibleName(tr("Answer"));
     ui.answer->installEventFilter(this);
     auto *answerLabel = make<QLabel>(ui.questionFrame, QStringLiteral("Label1"), tr("Answer:"));
-    answerLabel->setGeometry(twips(240, 2880, 1095, 495));
+    place(answerLabel, twips(240, 2880, 1095, 495));
     answerLabel->setBuddy(ui.answer);
 
     //: Leaves the test without a result. Shown with "&End Test": their access keys must differ.
     ui.close = make<CommandButton>(page, QStringLiteral("cmdClose"), tr("&Close"), StopColour);
-    ui.close->setGeometry(twips(5280, 4560, 2055, 615));
+    place(ui.close, twips(5280, 4560, 2055, 615));
     //: Ends the test and shows its result.
     ui.endTest
             = make<CommandButton>(page, QStringLiteral("cmdEndTest"), tr("&End Test"), StopColour);
-    ui.endTest->setGeometry(twips(2640, 4560, 2535, 615));
+    place(ui.endTest, twips(2640, 4560, 2535, 615));
 
     //: The frame around the choice of how arithmetic is written.
     ui.modeFrame = make<Frame>(page, QStringLiteral("Frame2"), tr("Select Mode"));
-    ui.modeFrame->setGeometry(twips(1680, 1560, 4455, 2055));
+    place(ui.modeFrame, twips(1680, 1560, 4455, 2055));
     //: Arithmetic written on one line: 12 + 7.
     ui.modes[0] = make<OptionButton>(ui.modeFrame, indexed("optMode", 0), tr("Horizontal mode"));
-    ui.modes[0]->setGeometry(twips(240, 360, 4095, 495));
+    place(ui.modes[0], twips(240, 360, 4095, 495));
     ui.modes[0]->setChecked(true);
     //: Arithmetic written in two lines, one number under the other, as on paper.
     ui.modes[1] = make<OptionButton>(ui.modeFrame, indexed("optMode", 1), tr("Vertical mode"));
-    ui.modes[1]->setGeometry(twips(240, 840, 4095, 495));
+    place(ui.modes[1], twips(240, 840, 4095, 495));
     ui.start = make<CommandButton>(ui.modeFrame, QStringLiteral("cmdStart"), tr("&Start Test"),
                                    StartColour);
-    ui.start->setGeometry(twips(1440, 1440, 2895, 495));
+    place(ui.start, twips(1440, 1440, 2895, 495));
 
     ui.title = make<QLabel>(page, QStringLiteral("lblTitle"),
                             Tags::kind(ArithmeticType, 0) + Tags::level(0));
-    ui.title->setGeometry(twips(120, 120, 7215, 495));
+    place(ui.title, twips(120, 120, 7215, 495));
     ui.title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     ui.title->setFont(TitleFont());
     setBackground(ui.title, WindowColour);
     setTextColour(ui.title, QColor(255, 128, 0));
-    ui.question->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ui.question->setAlignment(leftToRight(ui.question, Qt::AlignLeft | Qt::AlignTop));
     // Opaque in its own colour: a new question repaints the label alone.
     setBackground(ui.question, WindowColour);
     // The name stays the question text itself, so a screen reader reads out every new question;
@@ -165,14 +167,11 @@ void QuestionWindow::applyLabel()
 {
     QLabel *question = ui().question;
     // Most questions keep the size of the one before; a font change costs a relayout.
-    if (m_label.fontSize > 0 && question->font().pointSizeF() != m_label.fontSize) {
-        QFont labelFont = font();
-        labelFont.setPointSize(m_label.fontSize);
-        question->setFont(labelFont);
-    }
-    question->setAlignment(
-            (m_label.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft)
-            | Qt::AlignTop);
+    if (m_label.fontSize > 0 && question->font().pointSizeF() != m_label.fontSize)
+        question->setFont(makeLatinFont(Face::Arial, m_label.fontSize));
+    const Qt::Alignment horizontal
+            = m_label.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+    question->setAlignment(leftToRight(question, horizontal | Qt::AlignTop));
     question->setText(QString::fromStdString(m_label.caption));
 }
 

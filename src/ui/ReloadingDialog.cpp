@@ -42,6 +42,7 @@ void ReloadingDialog::load()
     m_page = make<QWidget>(this, QStringLiteral("page"));
     m_page->setGeometry(rect());
     buildControls(m_page);
+    alignToStartSide(m_page);
     m_page->show();
 }
 

@@ -25,17 +25,17 @@ void ResultWindow::build(std::array<QLabel *, 3> &lines, QWidget *page)
 {
     //: The caption of the result window, and of the frame around its three lines.
     auto *frame = make<Frame>(page, QStringLiteral("Frame1"), tr("Result"));
-    frame->setGeometry(twips(120, 120, 5055, 2295));
+    place(frame, twips(120, 120, 5055, 2295));
     auto *close = make<CommandButton>(page, QStringLiteral("cmdClose"), tr("&Close"),
                                       QColor(255, 128, 128));
-    close->setGeometry(twips(1680, 2640, 1935, 495));
+    place(close, twips(1680, 2640, 1935, 495));
     // Escape closes; Enter does nothing, so a last Enter typed fast cannot dismiss the result.
     close->setPressedByEnter(false);
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
 
     const auto line = [frame](const char *name, int top) {
         auto *label = make<TabbedLabel>(frame, QLatin1String(name));
-        label->setGeometry(twips(120, top, 4815, 495));
+        place(label, twips(120, top, 4815, 495));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     };

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QLabel>
+#include <QLocale>
 #include <QRect>
 #include <QString>
 
@@ -22,12 +23,33 @@ namespace sumwright::toolkit {
     return {px(left), px(top), px(width), px(height)};
 }
 
+// Places a control in its parent, the position in pixels as twips() gives it. In a right-to-left
+// window the place is mirrored in the parent, x = parent's width - left - width, so the window
+// is the mirror image of the layout as drawn; the parent has its size already.
+void place(QWidget *control, const QRect &geometry);
+// In a right-to-left window, every label under the page aligns its text to the right where the
+// layout says left, whatever the direction of the text itself: Qt would align an English text,
+// or a translation that begins with a Latin name, to the left.
+void alignToStartSide(QWidget *page);
+// Mathematics reads left to right in every language: the control's text runs left to right
+// inside a mirrored window too, while the alignment returned keeps to the window's start side.
+[[nodiscard]] Qt::Alignment leftToRight(QWidget *control, Qt::Alignment alignment);
+
 // Font families as the program names them, with the closest families a Linux desktop has.
 enum class Face { SansSerif, Arial, TimesNewRoman, Impact };
 [[nodiscard]] QFont makeFont(Face face, qreal pointSize, bool bold = false, bool underline = false);
+// For what reads the same in every language, the questions: the Latin faces alone, at the size
+// the layout was drawn for, whatever the language's script.
+[[nodiscard]] QFont makeLatinFont(Face face, qreal pointSize);
+// The faces for the script of the program's language, from now on: a language whose script the
+// Latin faces lack gets the installed faces that have it, at a size whose lines are as tall as
+// the Latin lines the layout was drawn for. Any language the Latin faces write (the C locale
+// included) takes the Latin faces alone.
+void useFacesFor(const QLocale &language);
 // For windows whose every text is the program's own (captions, menus, the count choices): no
-// per-character fallback to other fonts is ever needed, and setting it up costs the first paint
-// a fontconfig search for each font. Never for a window that shows what the user types.
+// per-character fallback to other fonts is needed where the language's faces write every text,
+// and setting it up costs the first paint a fontconfig search for each font. Never for a window
+// that shows what the user types.
 [[nodiscard]] QFont ownTextOnly(QFont font);
 
 // Narrows a control's font, and past the narrowest that still reads well makes it smaller, just

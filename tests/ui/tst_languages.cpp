@@ -1,6 +1,8 @@
 // Every window in every language the program speaks, and in a made-up one whose texts are all
-// about 40 % longer: each text fits its box, the windows keep their fixed sizes, access keys stay
-// unique, and (in the made-up language) no text shown escapes translation.
+// about 40 % longer, written in Latin, Arabic, Japanese or Devanagari letters: each text fits its
+// box in a face that has all its characters, the windows keep their fixed sizes, access keys stay
+// unique, (in the made-up language) no text shown escapes translation, and in a right-to-left
+// language every window is the mirror image of its left-to-right layout.
 
 #include "core/QuestionSelection.h"
 #include "core/TestSession.h"
@@ -21,23 +23,106 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QGlyphRun>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextLayout>
+#include <functional>
 #include <memory>
+#include <optional>
 
 using namespace sumwright;
 using namespace sumwright::testing;
+using toolkit::Face;
+using toolkit::makeFont;
+using toolkit::makeLatinFont;
 using toolkit::px;
 
 namespace {
 
-const QString Pseudo = QStringLiteral("pseudo");
+// The made-up language in each of its scripts, by row.
+std::optional<PseudoTranslator::Script> pseudoScript(const QString &language)
+{
+    if (language == QLatin1String("pseudo"))
+        return PseudoTranslator::Script::Latin;
+    if (language == QLatin1String("pseudo-ar"))
+        return PseudoTranslator::Script::Arabic;
+    if (language == QLatin1String("pseudo-ja"))
+        return PseudoTranslator::Script::Japanese;
+    if (language == QLatin1String("pseudo-hi"))
+        return PseudoTranslator::Script::Devanagari;
+    return std::nullopt;
+}
+
+// The languages written right to left, and the made-up language in Arabic letters.
+bool isRightToLeft(const QString &language)
+{
+    static const QStringList names = {"ar", "fa", "he", "pseudo-ar"};
+    return names.contains(language);
+}
+
+// Where a window's named controls are, each in its parent, with the width of that parent: by
+// the control's names from the window down, after the view it was seen in.
+struct Placement
+{
+    QRect geometry;
+    int parentWidth = 0;
+};
+using Placements = QHash<QString, Placement>;
+
+void addPlacements(Placements &placements, QWidget *window, int view)
+{
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        // Qt's own parts of a control, and menus, which are windows of their own.
+        if (control->window() != window || control->objectName().isEmpty()
+            || control->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        QString path = control->objectName();
+        for (QWidget *up = control->parentWidget(); up != window; up = up->parentWidget())
+            path.prepend(up->objectName() + u'/');
+        placements.insert(QStringLiteral("%1 %2/%3").arg(view).arg(window->objectName(), path),
+                          {control->geometry(), control->parentWidget()->width()});
+    }
+}
+
+// Each control where the mirror image of the left-to-right layout puts it: x = parent's width -
+// left - width, the same top, width and height.
+QStringList unmirrored(const Placements &leftToRight, const Placements &rightToLeft)
+{
+    QStringList wrong;
+    for (auto at = leftToRight.cbegin(); at != leftToRight.cend(); ++at) {
+        const QRect ltr = at->geometry;
+        const QRect expected(at->parentWidth - ltr.x() - ltr.width(), ltr.y(), ltr.width(),
+                             ltr.height());
+        const auto found = rightToLeft.constFind(at.key());
+        if (found == rightToLeft.cend())
+            wrong << QStringLiteral("%1: missing right to left").arg(at.key());
+        else if (found->geometry != expected)
+            wrong << QStringLiteral("%1: at %2,%3 %4x%5 right to left, mirrored is %6,%7 %8x%9")
+                             .arg(at.key())
+                             .arg(found->geometry.x())
+                             .arg(found->geometry.y())
+                             .arg(found->geometry.width())
+                             .arg(found->geometry.height())
+                             .arg(expected.x())
+                             .arg(expected.y())
+                             .arg(expected.width())
+                             .arg(expected.height());
+    }
+    wrong.sort();
+    if (rightToLeft.size() != leftToRight.size())
+        wrong << QStringLiteral("%1 controls right to left, %2 left to right")
+                         .arg(rightToLeft.size())
+                         .arg(leftToRight.size());
+    return wrong;
+}
 
 // What never changes with the language: the question and the typed answer, the count choices
-// (numbers) and the maker's web address.
+// (numbers) and the maker's web address. They still have to fit in the faces of every language.
 bool isLanguageFree(const QWidget *control)
 {
     static const QStringList names = {"lblQuestion", "txtAnswer", "cbCountQ", "lblLink"};
@@ -57,7 +142,7 @@ QStringList clippedTexts(QWidget *window)
 {
     QStringList clipped;
     for (QWidget *control : window->findChildren<QWidget *>()) {
-        if (!control->isVisibleTo(window) || isLanguageFree(control))
+        if (!control->isVisibleTo(window))
             continue;
         const QFontMetrics metrics(control->font());
         if (auto *tabbed = qobject_cast<TabbedLabel *>(control)) {
@@ -110,6 +195,49 @@ QStringList clippedTexts(QWidget *window)
     if (QFontMetrics(QApplication::font()).horizontalAdvance(window->windowTitle()) > captionRoom)
         clipped << describe(window, window->windowTitle(), QStringLiteral("caption too long"));
     return clipped;
+}
+
+// Characters of a text that no face of a font has, which the screen shows as empty boxes.
+QString missingGlyphs(const QString &text, const QFont &font)
+{
+    QString missing;
+    for (const QChar c : text) {
+        const QChar::Category category = c.category();
+        if (c.isSpace() || category == QChar::Other_Format || category == QChar::Other_Control
+            || missing.contains(c))
+            continue;
+        QTextLayout layout(QString(c), font);
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        const QList<QGlyphRun> runs = layout.glyphRuns();
+        if (runs.isEmpty() || runs.constFirst().glyphIndexes().contains(0))
+            missing += c;
+    }
+    return missing;
+}
+
+// The controls' texts drawn in faces that lack some of their characters.
+QStringList boxedTexts(QWidget *window)
+{
+    QStringList boxed;
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        if (!control->isVisibleTo(window))
+            continue;
+        QString text;
+        if (auto *label = qobject_cast<QLabel *>(control))
+            text = label->text();
+        else if (auto *button = qobject_cast<QAbstractButton *>(control))
+            text = button->text();
+        else if (auto *frame = qobject_cast<QGroupBox *>(control))
+            text = frame->title();
+        const QString missing = missingGlyphs(text, control->font());
+        if (!missing.isEmpty())
+            boxed << describe(control, text,
+                              QStringLiteral("no face of %1 has \"%2\"")
+                                      .arg(control->font().families().join(u','), missing));
+    }
+    return boxed;
 }
 
 // Each menu of the window, the menu bar's top level included.
@@ -206,6 +334,11 @@ private slots:
     void shouldShowTheOriginalTextsUnderEnglishAndC();
 
 private:
+    using Visit = std::function<void(QWidget *window, QSize clientSize, QWidget *client)>;
+    // Every window of a fresh program in each of its views, as the user meets them, with the
+    // size of its client area (the client widget where it is not the window itself). The
+    // question window first shows every test title, each checked for clipping.
+    void forEveryView(const Visit &visit, bool everyTitle);
     // Checks one window as it is shown now: texts fit, fixed size, access keys, translation.
     void checkWindow(QWidget *window, QSize clientSize, QWidget *client = nullptr);
 
@@ -236,8 +369,8 @@ void LanguagesTest::checkWindow(QWidget *window, QSize clientSize, QWidget *clie
                               .arg(size.height())
                               .arg(clientSize.width())
                               .arg(clientSize.height());
-    m_failures << sharedAccessKeys(window);
-    if (m_language == Pseudo) {
+    m_failures << sharedAccessKeys(window) << boxedTexts(window);
+    if (pseudoScript(m_language)) {
         for (const auto &[name, text] : shownTexts(window)) {
             if (!text.isEmpty() && !PseudoTranslator::isPseudo(text))
                 m_failures << QStringLiteral("%1 \"%2\" is not translated").arg(name, text);
@@ -251,39 +384,26 @@ void LanguagesTest::shouldFitEveryWindowInEveryLanguage_data()
     QTest::newRow("English") << QString();
     for (const QString &language : Language::available())
         QTest::newRow(qPrintable(language)) << language;
-    QTest::newRow("pseudo-language, 40 % longer") << Pseudo;
+    QTest::newRow("pseudo-language, 40 % longer") << QStringLiteral("pseudo");
+    QTest::newRow("pseudo-language in Arabic letters, right to left")
+            << QStringLiteral("pseudo-ar");
+    QTest::newRow("pseudo-language in Japanese letters") << QStringLiteral("pseudo-ja");
+    QTest::newRow("pseudo-language in Devanagari") << QStringLiteral("pseudo-hi");
 }
 
-void LanguagesTest::shouldFitEveryWindowInEveryLanguage()
+void LanguagesTest::forEveryView(const Visit &visit, bool everyTitle)
 {
-    QFETCH(QString, language);
-    QVERIFY2(language == Pseudo || language.isEmpty() || Language::available().contains(language),
-             "no such translation");
-    m_language = language;
-    m_failures.clear();
-
-    // The language is in place before any window is made, as at start-up.
-    std::unique_ptr<Language> real;
-    std::unique_ptr<PseudoTranslator> pseudo;
-    if (language == Pseudo) {
-        pseudo = std::make_unique<PseudoTranslator>();
-        QVERIFY(QCoreApplication::installTranslator(pseudo.get()));
-    } else if (!language.isEmpty()) {
-        real = std::make_unique<Language>(QLocale(language));
-        QCOMPARE(real->name(), language);
-    }
-
     ProgramFixture fx;
     fx.setUp();
     MainWindow &main = fx.main();
-    checkWindow(&main, {px(9795), px(5265)}, main.centralWidget());
+    visit(&main, {px(9795), px(5265)}, main.centralWidget());
 
     // The longest test titles are the longest kind with the longest level: try them all.
     whileModal([&] { input::click(&main, QStringLiteral("cmdSeries(2)")); },
                [&](QWidget *window) {
                    QuestionWindow &input = fx.input();
                    QCOMPARE(window, &input);
-                   for (int level = 0; level < LevelCount; ++level) {
+                   for (int level = 0; everyTitle && level < LevelCount; ++level) {
                        for (int kind = 0; kind < ArithmeticKindCount + SeriesKindCount; ++kind) {
                            const bool series = kind >= ArithmeticKindCount;
                            input.setTitle(Tags::kind(series ? SeriesType : ArithmeticType,
@@ -292,28 +412,89 @@ void LanguagesTest::shouldFitEveryWindowInEveryLanguage()
                            m_failures << clippedTexts(window);
                        }
                    }
-                   checkWindow(window, {px(7455), px(5325)});
+                   visit(window, {px(7455), px(5325)}, nullptr);
                    input::click(window, QStringLiteral("cmdStart"));
-                   checkWindow(window, {px(7455), px(5325)});
+                   visit(window, {px(7455), px(5325)}, nullptr);
+                   input::click(window, QStringLiteral("cmdEndTest"));
+               });
+    // The tallest question: a sum written in two lines.
+    fx.reactivateMain();
+    whileModal([&] { input::click(&main, QStringLiteral("cmdMath(0)")); },
+               [&](QWidget *window) {
+                   input::click(window, QStringLiteral("optMode(1)"));
+                   input::click(window, QStringLiteral("cmdStart"));
+                   visit(window, {px(7455), px(5325)}, nullptr);
                    input::click(window, QStringLiteral("cmdEndTest"));
                });
 
     // The widest result: three- and four-digit numbers in every line.
     ResultWindow &result = fx.result();
     result.ShowResult(TestOutcome {3600.0 / SecondsPerDay, 200, 200});
-    checkWindow(&result, {px(5280), px(3255)});
+    visit(&result, {px(5280), px(3255)}, nullptr);
     result.hide();
 
     for (const char *about : {"mAboutProduct", "mAboutProgrammer"}) {
         whileModal([&] { trigger(&main, QLatin1String(about)); },
                    [&](QWidget *window) {
                        const bool product = window->objectName() == "frmAboutProduct";
-                       checkWindow(window,
-                                   product ? QSize(px(7065), px(3075)) : QSize(px(6705), px(3030)));
+                       visit(window,
+                             product ? QSize(px(7065), px(3075)) : QSize(px(6705), px(3030)),
+                             nullptr);
                        window->hide();
                    });
     }
     fx.tearDown();
+}
+
+void LanguagesTest::shouldFitEveryWindowInEveryLanguage()
+{
+    QFETCH(QString, language);
+    const std::optional<PseudoTranslator::Script> script = pseudoScript(language);
+    QVERIFY2(script || language.isEmpty() || Language::available().contains(language),
+             "no such translation");
+    m_language = language;
+    m_failures.clear();
+    const bool rightToLeft = isRightToLeft(language);
+
+    // What the mirror image is taken of: every view laid out left to right, in English.
+    Placements leftToRight;
+    int view = 0;
+    if (rightToLeft) {
+        QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+        forEveryView([&](QWidget *window, QSize,
+                         QWidget *) { addPlacements(leftToRight, window, view++); },
+                     false);
+    }
+
+    // The language is in place before any window is made, as at start-up.
+    std::unique_ptr<Language> real;
+    std::unique_ptr<PseudoTranslator> pseudo;
+    if (script) {
+        pseudo = std::make_unique<PseudoTranslator>(*script);
+        QVERIFY(QCoreApplication::installTranslator(pseudo.get()));
+    } else if (!language.isEmpty()) {
+        real = std::make_unique<Language>(QLocale(language));
+        QCOMPARE(real->name(), language);
+    }
+    QCOMPARE(QGuiApplication::layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    // The language's faces keep to the height of the lines the layout was drawn for.
+    const qreal latinLine = QFontMetricsF(makeLatinFont(Face::SansSerif, 13.5)).height();
+    const qreal line = QFontMetricsF(makeFont(Face::SansSerif, 13.5)).height();
+    if (line < latinLine * 0.95 || line > latinLine * 1.02)
+        m_failures
+                << QStringLiteral("lines %1 px high, the layout's %2 px").arg(line).arg(latinLine);
+
+    Placements mirrored;
+    view = 0;
+    forEveryView(
+            [&](QWidget *window, QSize clientSize, QWidget *client) {
+                checkWindow(window, clientSize, client);
+                if (rightToLeft)
+                    addPlacements(mirrored, window, view++);
+            },
+            true);
+    if (rightToLeft)
+        m_failures << unmirrored(leftToRight, mirrored);
     m_failures.removeDuplicates();
     QVERIFY2(m_failures.isEmpty(), qPrintable(m_failures.join(u'\n')));
 }

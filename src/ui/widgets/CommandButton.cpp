@@ -94,7 +94,7 @@ void CommandButton::paintEvent(QPaintEvent * /*event*/)
         const QSize size = m_picture->size();
         const int top = content.top() + (content.height() - size.height() - textHeight) / 2;
         const QPoint at(content.left() + (content.width() - size.width()) / 2, top);
-        painter.drawPixmap(at, m_picture->pixmap(devicePixelRatioF()));
+        painter.drawPixmap(at, m_picture->pixmap(devicePixelRatioF(), layoutDirection()));
         content.setTop(top + size.height());
         content.setHeight(textHeight);
     }

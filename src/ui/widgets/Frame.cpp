@@ -35,6 +35,8 @@ void Frame::paintEvent(QPaintEvent *event)
     QRect caption = metrics.boundingRect(title());
     caption.moveTopLeft({inset, 0});
     caption.adjust(-2, 0, 2, 0);
+    // In a right-to-left window the caption sits in from the right corner.
+    caption = QStyle::visualRect(layoutDirection(), rect(), caption);
     if (!event->region().intersects(caption))
         return;
     painter.fillRect(caption, background);

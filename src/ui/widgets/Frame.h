@@ -5,7 +5,7 @@
 namespace sumwright {
 
 // A frame as this program's layout knows it: an etched border with the caption set into its
-// top edge, and nothing painted inside, so a child repaints without its frame.
+// top edge at the start side, and nothing painted inside, so a child repaints without its frame.
 class Frame : public QGroupBox
 {
     Q_OBJECT

@@ -9,4 +9,16 @@ const QPixmap &PictureCache::pixmap(qreal devicePixelRatio)
     return m_pixmap;
 }
 
+const QPixmap &PictureCache::pixmap(qreal devicePixelRatio, Qt::LayoutDirection direction)
+{
+    const QPixmap &shown = pixmap(devicePixelRatio);
+    if (direction != Qt::RightToLeft || m_picture != artwork::Picture::Exit)
+        return shown;
+    if (m_mirrored.isNull() || !qFuzzyCompare(m_mirrored.devicePixelRatio(), devicePixelRatio)) {
+        m_mirrored = QPixmap::fromImage(shown.toImage().mirrored(true, false));
+        m_mirrored.setDevicePixelRatio(devicePixelRatio);
+    }
+    return m_mirrored;
+}
+
 } // namespace sumwright

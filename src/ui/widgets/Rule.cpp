@@ -17,7 +17,7 @@ Rule::Rule(const QColor &colour, int thickness, QWidget *parent)
 
 void Rule::place(int x1, int x2, int y)
 {
-    setGeometry(toolkit::px(x1), toolkit::px(y), toolkit::px(x2 - x1), m_thickness);
+    toolkit::place(this, {toolkit::px(x1), toolkit::px(y), toolkit::px(x2 - x1), m_thickness});
 }
 
 void Rule::paintEvent(QPaintEvent * /*event*/)

@@ -1,6 +1,7 @@
 #include "ui/widgets/TabbedLabel.h"
 
 #include <QPainter>
+#include <QRegularExpression>
 
 namespace sumwright {
 
@@ -35,6 +36,24 @@ QSize TabbedLabel::sizeHint() const
             fontMetrics().height() + margins.top() + margins.bottom()};
 }
 
+// Right to left, the stops count from the right edge: the mirror image. A run of blanks sets
+// columns apart as a tab does ("Total Questions:" and its number), so each column between such
+// runs is placed as well, wherever the direction of its words would put it.
+void TabbedLabel::paintMirrored(QPainter &painter, const QFontMetrics &metrics,
+                                const QString &piece, int right, int vertical) const
+{
+    static const QRegularExpression columns(QStringLiteral("\\S+(?: \\S+)*"));
+    const QRect area = contentsRect();
+    for (QRegularExpressionMatchIterator it = columns.globalMatch(piece); it.hasNext();) {
+        const QRegularExpressionMatch column = it.next();
+        const int x = right - metrics.horizontalAdvance(piece.left(column.capturedStart()));
+        painter.drawText(QRect(area.left(), area.top(), x - area.left() + 1, area.height()),
+                         vertical | Qt::AlignRight | Qt::AlignAbsolute | Qt::TextSingleLine
+                                 | Qt::TextDontClip,
+                         column.captured());
+    }
+}
+
 void TabbedLabel::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
@@ -43,11 +62,15 @@ void TabbedLabel::paintEvent(QPaintEvent * /*event*/)
     const QRect area = contentsRect();
     const QStringList pieces = text().split(QLatin1Char('\t'));
     const QList<int> starts = pieceStarts(metrics, pieces);
+    const int vertical = int(alignment() & Qt::AlignVertical_Mask);
     for (qsizetype i = 0; i < pieces.size(); ++i) {
+        if (isRightToLeft()) {
+            paintMirrored(painter, metrics, pieces[i], area.right() - starts[i], vertical);
+            continue;
+        }
         const int x = area.left() + starts[i];
         painter.drawText(QRect(x, area.top(), area.right() - x + 1, area.height()),
-                         int(alignment() & Qt::AlignVertical_Mask) | Qt::AlignLeft
-                                 | Qt::TextSingleLine | Qt::TextDontClip,
+                         vertical | Qt::AlignLeft | Qt::TextSingleLine | Qt::TextDontClip,
                          pieces[i]);
     }
 }
