@@ -254,13 +254,17 @@ class Screen:
         code point, as xkbcommon and the toolkits read it."""
         return ord(ch) if ord(ch) < 0x100 else 0x1000000 + ord(ch)
 
+    def unbound(self, chars):
+        """The characters, once each, that the US keyboard map lacks and no key is bound to yet."""
+        return [ch for ch in dict.fromkeys(chars)
+                if ch not in self._bound and not (ch.isascii() and ch.isprintable())]
+
     def bind_characters(self, chars):
         """Makes the characters typable that the keyboard map lacks (the digits of another
         script, say): each gets a spare keycode, one with no keysym, bound to its keysym through
         the server's keyboard mapping, as xdotool does. The server tells every client of the
         new map before any key that follows, so no wait is needed. Bound until close()."""
-        wanted = [ch for ch in dict.fromkeys(chars)
-                  if ch not in self._bound and not (ch.isascii() and ch.isprintable())]
+        wanted = self.unbound(chars)
         if not wanted:
             return
         low = self.d.display.info.min_keycode
@@ -283,14 +287,19 @@ class Screen:
         self._bound = {}
         self.d.sync()
 
+    def tap_bound(self, ch, gap):
+        """Presses and lets go the key bind_characters() bound to the character."""
+        for event in (X.KeyPress, X.KeyRelease):
+            xtest.fake_input(self.d, event, self._bound[ch])
+            self.d.sync()
+            time.sleep(gap)
+
     def type_text(self, text, gap=0.003):
+        """Types any text: what the US map lacks is bound to keys of its own first."""
         self.bind_characters(text)
         for ch in text:
             if ch in self._bound:
-                for event in (X.KeyPress, X.KeyRelease):
-                    xtest.fake_input(self.d, event, self._bound[ch])
-                    self.d.sync()
-                    time.sleep(gap)
+                self.tap_bound(ch, gap)
             elif ch.isupper():
                 self.chord("Shift_L", ch.lower(), gap=gap)
             else:

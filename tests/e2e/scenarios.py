@@ -157,7 +157,7 @@ class Run:
 
     def click_at(self, title, x, y, park=True):
         """Clicks where AT-SPI places a point of the window with this title."""
-        ox, oy = self.screen.a11y_origin(title)
+        ox, oy = self.screen.a11y_origin(self.words.title(title))
         self.screen.click(ox + x, oy + y)
         if park:
             self.park_pointer()
@@ -360,7 +360,9 @@ def check_level_order(run):
           f"{lefts}); {run.words.language or 'English'} reads {direction}, so they must stand "
           f"{want}")
     main = run.screen.window(run.words.title(MAIN))
+    ox, oy = run.screen.a11y_origin(run.words.title(MAIN))
     for level, (x, y, width, height) in boxes.items():
+        x, y = ox + x, oy + y
         check(main.x <= x and x + width <= main.x + main.width
               and run.screen.pixels(x, y, width, height).has_ink(),
               f'"{level}" is not drawn at ({x},{y}) {width}x{height}, where it says it is; the '

@@ -4,14 +4,19 @@ the program must be the same user as the accessibility bus it registers on, and 
 be that user too to read the bus, so the compositor, the program, a D-Bus session of its own
 and the scenarios all run as that user, in a folder of its own inside the suite's output."""
 
+import glob
 import os
 import pwd
 import shutil
 import subprocess
 import sys
 
+import words
+
 USER = "sumwright-e2e"
 HERE = os.path.dirname(os.path.abspath(__file__))
+# What the suite reads of the work tree lies under this folder.
+REPO = os.path.commonpath([HERE, os.path.abspath(words.TRANSLATIONS)])
 
 
 def needed():
@@ -35,12 +40,18 @@ def run_config(config, binary, only, out):
                  "scripts/e2e-user.sh makes it")
     # The user passes through the suite's folder to its own and sees nothing else there. What
     # it runs is copied in, since the work tree may lie where it cannot reach (under /root);
-    # the program needs nothing beside itself (its translations are built in).
+    # the program needs nothing beside itself (its translations are built in). The suite reads
+    # the translation files, to know the texts the program shows: they go where the suite
+    # finds them beside the work tree, so the copy keeps the tree's layout for them.
     os.chmod(out, 0o711)
     home = os.path.join(out, config)
     os.mkdir(home, 0o700)
-    suite = os.path.join(home, "suite")
+    suite = os.path.join(home, os.path.relpath(HERE, REPO))
     shutil.copytree(HERE, suite, ignore=shutil.ignore_patterns("__pycache__"))
+    translations = os.path.join(home, os.path.relpath(words.TRANSLATIONS, REPO))
+    os.makedirs(translations)
+    for name in glob.glob(os.path.join(words.TRANSLATIONS, "*.ts")):
+        shutil.copy2(name, translations)
     program = os.path.join(home, os.path.basename(binary))
     shutil.copy2(binary, program)
     runtime = os.path.join(home, "runtime")

@@ -83,17 +83,20 @@ class Compositor:
 
 class Screen(desktop.Screen):
     """The same face as the X screen; chord() and type_text() come from it unchanged, built on
-    key_down() and key_up(), which here go through the virtual keyboard."""
+    key_down(), key_up() and the binding of characters, which here go through the virtual
+    keyboard."""
 
     reads_window_contents = False
 
     def __init__(self, compositor):  # noqa: super().__init__ would open an X connection
         self.compositor = compositor
         self.input = wlinput.Input(compositor.socket, compositor.width, compositor.height)
+        self._bound = {}  # character: the name of its keysym, now on a key of the keymap
         self.ipc = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
         self.ipc.connect(compositor.ipc)
 
     def close(self):
+        # The virtual keyboard, and the characters bound on it, end with the connection.
         self.input.close()
         self.ipc.close()
 
@@ -171,6 +174,17 @@ class Screen(desktop.Screen):
 
     def key_up(self, name):
         self.input.key_up(name)
+
+    def bind_characters(self, chars):
+        """As on X, each character the US map lacks gets a spare key; the virtual keyboard
+        takes the new keymap before this returns."""
+        wanted = self.unbound(chars)
+        if wanted:
+            self.input.bind_characters(wanted)
+            self._bound.update((ch, wlinput.keysym_name(ch)) for ch in wanted)
+
+    def tap_bound(self, ch, gap):
+        self.chord(self._bound[ch], gap=gap)
 
     def move(self, x, y):
         self.input.move(x, y)

@@ -8,11 +8,14 @@ Every request is followed by a round trip (wl_display.sync), so when a call retu
 compositor has handled the input, as XSync does on X."""
 
 import ctypes
+import functools
 import os
 import select
 import socket
 import struct
 import time
+
+import desktop
 
 # Opcodes, from the protocols' XML (requests of each interface, in order).
 DISPLAY_SYNC, DISPLAY_GET_REGISTRY = 0, 1
@@ -22,6 +25,7 @@ VK_KEYMAP, VK_KEY, VK_MODIFIERS = 0, 1, 2
 VP_MANAGER_CREATE = 0
 VP_MOTION_ABSOLUTE, VP_BUTTON, VP_FRAME = 1, 2, 4
 KEYMAP_FORMAT_XKB_V1 = 1
+XKB_KEYMAP_FORMAT_TEXT_V1 = 1  # libxkbcommon's name for the same text format
 BTN_LEFT = 0x110
 BUTTONS = {1: BTN_LEFT, 2: BTN_LEFT + 2, 3: BTN_LEFT + 1}
 
@@ -31,25 +35,48 @@ def _string(text):
     return struct.pack("=I", len(data)) + data + b"\0" * (-len(data) % 4)
 
 
+@functools.cache
+def _library():
+    xkb = ctypes.CDLL("libxkbcommon.so.0")
+    xkb.xkb_context_new.restype = ctypes.c_void_p
+    xkb.xkb_keymap_new_from_names.restype = ctypes.c_void_p
+    xkb.xkb_keymap_new_from_names.argtypes = (ctypes.c_void_p, ctypes.c_void_p, ctypes.c_int)
+    xkb.xkb_keymap_new_from_string.restype = ctypes.c_void_p
+    xkb.xkb_keymap_new_from_string.argtypes = (ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int,
+                                               ctypes.c_int)
+    xkb.xkb_keymap_get_as_string.restype = ctypes.c_void_p
+    xkb.xkb_keymap_get_as_string.argtypes = (ctypes.c_void_p, ctypes.c_int)
+    xkb.xkb_keymap_min_keycode.argtypes = xkb.xkb_keymap_max_keycode.argtypes = (
+        ctypes.c_void_p,)
+    xkb.xkb_keymap_key_get_syms_by_level.argtypes = (
+        ctypes.c_void_p, ctypes.c_uint32, ctypes.c_uint32, ctypes.c_uint32,
+        ctypes.POINTER(ctypes.POINTER(ctypes.c_uint32)))
+    xkb.xkb_keymap_num_layouts_for_key.argtypes = (ctypes.c_void_p, ctypes.c_uint32)
+    xkb.xkb_keymap_key_get_name.restype = ctypes.c_char_p
+    xkb.xkb_keymap_key_get_name.argtypes = (ctypes.c_void_p, ctypes.c_uint32)
+    xkb.xkb_keymap_mod_get_index.argtypes = (ctypes.c_void_p, ctypes.c_char_p)
+    xkb.xkb_keysym_from_name.argtypes = (ctypes.c_char_p, ctypes.c_int)
+    xkb.xkb_keysym_from_name.restype = ctypes.c_uint32
+    xkb.xkb_keysym_get_name.argtypes = (ctypes.c_uint32, ctypes.c_char_p, ctypes.c_size_t)
+    return xkb
+
+
+def keysym_name(ch):
+    """The name of a character's keysym, as a keymap's symbols and Keymap.code() take it."""
+    name = ctypes.create_string_buffer(64)
+    _library().xkb_keysym_get_name(desktop.Screen.keysym_of(ch), name, len(name))
+    return name.value.decode()
+
+
 class Keymap:
     """The ordinary US keyboard, compiled by libxkbcommon (the library the compositor and the
-    toolkit use), so the program sees the key codes a real keyboard sends."""
+    toolkit use), so the program sees the key codes a real keyboard sends; characters it lacks
+    (the digits of another script, say) each on a spare key of their own: one that the key
+    codes name and the US symbols leave empty, taken from the top as on X."""
 
-    def __init__(self):
-        xkb = ctypes.CDLL("libxkbcommon.so.0")
-        xkb.xkb_context_new.restype = ctypes.c_void_p
-        xkb.xkb_keymap_new_from_names.restype = ctypes.c_void_p
-        xkb.xkb_keymap_new_from_names.argtypes = (ctypes.c_void_p, ctypes.c_void_p, ctypes.c_int)
-        xkb.xkb_keymap_get_as_string.restype = ctypes.c_void_p
-        xkb.xkb_keymap_get_as_string.argtypes = (ctypes.c_void_p, ctypes.c_int)
-        xkb.xkb_keymap_min_keycode.argtypes = xkb.xkb_keymap_max_keycode.argtypes = (
-            ctypes.c_void_p,)
-        xkb.xkb_keymap_key_get_syms_by_level.argtypes = (
-            ctypes.c_void_p, ctypes.c_uint32, ctypes.c_uint32, ctypes.c_uint32,
-            ctypes.POINTER(ctypes.POINTER(ctypes.c_uint32)))
-        xkb.xkb_keymap_mod_get_index.argtypes = (ctypes.c_void_p, ctypes.c_char_p)
-        xkb.xkb_keysym_from_name.argtypes = (ctypes.c_char_p, ctypes.c_int)
-        xkb.xkb_keysym_from_name.restype = ctypes.c_uint32
+    def __init__(self, characters=()):
+        self.characters = tuple(dict.fromkeys(characters))
+        xkb = self._xkb = _library()
         libc = ctypes.CDLL(None)
         libc.free.argtypes = (ctypes.c_void_p,)
 
@@ -62,10 +89,28 @@ class Keymap:
         keymap = xkb.xkb_keymap_new_from_names(context, ctypes.byref(names), 0)
         if not keymap:
             raise RuntimeError("libxkbcommon could not compile the US keymap")
-        text = xkb.xkb_keymap_get_as_string(keymap, 1)
+        text = xkb.xkb_keymap_get_as_string(keymap, XKB_KEYMAP_FORMAT_TEXT_V1)
         self.text = ctypes.string_at(text) + b"\0"
         libc.free(text)
-        self._xkb, self._keymap = xkb, keymap
+        if self.characters:
+            spare = [name.decode() for code in self._keycodes(keymap)
+                     if not xkb.xkb_keymap_num_layouts_for_key(keymap, code)
+                     and (name := xkb.xkb_keymap_key_get_name(keymap, code))]
+            spare.reverse()
+            if len(spare) < len(self.characters):
+                raise RuntimeError(f"{len(spare)} spare keys for {len(self.characters)} "
+                                   "characters")
+            # The symbols section may define its keys in any order: the new ones go first.
+            symbols = self.text.index(b"{\n", self.text.index(b"xkb_symbols")) + 2
+            keys = "".join(f"\tkey <{key}> {{ [ {keysym_name(ch)} ] }};\n"
+                           for key, ch in zip(spare, self.characters)).encode()
+            self.text = self.text[:symbols] + keys + self.text[symbols:]
+            keymap = xkb.xkb_keymap_new_from_string(context, self.text,
+                                                    XKB_KEYMAP_FORMAT_TEXT_V1, 0)
+            if not keymap:
+                raise RuntimeError("libxkbcommon could not compile the US keymap with "
+                                   f"{''.join(self.characters)!r} bound")
+        self._keymap = keymap
         self._codes = {}
         self.modifier_masks = {
             "Shift": 1 << xkb.xkb_keymap_mod_get_index(keymap, b"Shift"),
@@ -73,14 +118,17 @@ class Keymap:
             "Alt": 1 << xkb.xkb_keymap_mod_get_index(keymap, b"Mod1"),
         }
 
+    def _keycodes(self, keymap):
+        return range(self._xkb.xkb_keymap_min_keycode(keymap),
+                     self._xkb.xkb_keymap_max_keycode(keymap) + 1)
+
     def code(self, name):
         """The evdev key code whose first level is the keysym of this name."""
         if name not in self._codes:
             xkb = self._xkb
             sym = xkb.xkb_keysym_from_name(name.encode(), 0)
             found = None
-            for keycode in range(xkb.xkb_keymap_min_keycode(self._keymap),
-                                 xkb.xkb_keymap_max_keycode(self._keymap) + 1):
+            for keycode in self._keycodes(self._keymap):
                 syms = ctypes.POINTER(ctypes.c_uint32)()
                 n = xkb.xkb_keymap_key_get_syms_by_level(self._keymap, keycode, 0, 0,
                                                          ctypes.byref(syms))
@@ -118,14 +166,7 @@ class Input:
         self.keyboard, self.pointer = self._new_id(), self._new_id()
         self._send(vk_manager, VK_MANAGER_CREATE, struct.pack("=II", seat, self.keyboard))
         self._send(vp_manager, VP_MANAGER_CREATE, struct.pack("=II", seat, self.pointer))
-        self.keymap = Keymap()
-        fd = os.memfd_create("keymap")
-        try:
-            os.write(fd, self.keymap.text)
-            self._send(self.keyboard, VK_KEYMAP,
-                       struct.pack("=II", KEYMAP_FORMAT_XKB_V1, len(self.keymap.text)), fd=fd)
-        finally:
-            os.close(fd)
+        self._use(Keymap())
         self.mods = 0
         self._sync()
         # The compositor makes a new keyboard the seat's keyboard at its first key and sends
@@ -195,6 +236,24 @@ class Input:
         return int(time.monotonic() * 1000) & 0xFFFFFFFF
 
     # ---- keys
+    def _use(self, keymap):
+        fd = os.memfd_create("keymap")
+        try:
+            os.write(fd, keymap.text)
+            self._send(self.keyboard, VK_KEYMAP,
+                       struct.pack("=II", KEYMAP_FORMAT_XKB_V1, len(keymap.text)), fd=fd)
+        finally:
+            os.close(fd)
+        self.keymap = keymap
+
+    def bind_characters(self, chars):
+        """Gives the characters keys of their own: the keyboard takes a new keymap, the US one
+        with them bound besides those bound before, which the compositor passes on to the
+        program at once. The round trip after it puts the new keymap ahead of any key that
+        follows on the program's connection, as it is ahead of the key on ours."""
+        self._use(Keymap(self.keymap.characters + tuple(chars)))
+        self._sync()
+
     def _key(self, name, pressed):
         code = self.keymap.code(name)
         self._send(self.keyboard, VK_KEY, struct.pack("=III", self._time(), code, int(pressed)))
