@@ -65,17 +65,17 @@ Start it in a desktop session, or give it a display of its own: scripts/run.sh i
     <message>
         <source>Alphabet Series </source>
         <extracomment>The first half of a test title, before the level. Keep the blank at the end.</extracomment>
-        <translation>متتالية حرفية </translation>
+        <translation>متتالية أبجدية </translation>
     </message>
     <message>
         <source>Alpha Numeric Series </source>
         <extracomment>The first half of a test title: series of letters and numbers mixed. Keep the blank at the end.</extracomment>
-        <translation>متتالية حرفية رقمية </translation>
+        <translation>متتالية أبجدية رقمية </translation>
     </message>
     <message>
         <source>[Easy Mode]</source>
         <extracomment>The second half of a test title, after the kind such as &quot;Addition &quot;.</extracomment>
-        <translation>[سهل]</translation>
+        <translation>[مبتدئ]</translation>
     </message>
     <message>
         <source>[Medium Mode]</source>
@@ -85,7 +85,7 @@ Start it in a desktop session, or give it a display of its own: scripts/run.sh i
     <message>
         <source>[Hard Mode]</source>
         <extracomment>The second half of a test title, after the kind.</extracomment>
-        <translation>[صعب]</translation>
+        <translation>[متقدم]</translation>
     </message>
 </context>
 <context>
@@ -162,7 +162,7 @@ Start it in a desktop session, or give it a display of its own: scripts/run.sh i
     </message>
     <message>
         <source>&amp;Addition</source>
-        <translation>ال&amp;جمع</translation>
+        <translation>&amp;الجمع</translation>
     </message>
     <message>
         <source>Subtraction</source>
@@ -170,7 +170,7 @@ Start it in a desktop session, or give it a display of its own: scripts/run.sh i
     </message>
     <message>
         <source>&amp;Subtraction</source>
-        <translation>ال&amp;طرح</translation>
+        <translation>الطر&amp;ح</translation>
     </message>
     <message>
         <source>Multiplication</source>
@@ -178,7 +178,7 @@ Start it in a desktop session, or give it a display of its own: scripts/run.sh i
     </message>
     <message>
         <source>&amp;Multiplication</source>
-        <translation>ال&amp;ضرب</translation>
+        <translation>الضر&amp;ب</translation>
     </message>
     <message>
         <source>Division</source>
@@ -187,34 +187,34 @@ Start it in a desktop session, or give it a display of its own: scripts/run.sh i
     <message>
         <source>&amp;Devision</source>
         <extracomment>Menu item: the misspelling is the original&apos;s; translate it as &quot;Division&quot;.</extracomment>
-        <translation>ال&amp;قسمة</translation>
+        <translation>قسمة الأعدا&amp;د</translation>
     </message>
     <message>
         <source>&amp;Number Series</source>
         <extracomment>A test of number series, such as 2, 4, 6, ?</extracomment>
-        <translation>متتالية &amp;عددية</translation>
+        <translation>متتالية عد&amp;دية</translation>
     </message>
     <message>
         <source>&amp;Alphabet Series</source>
         <extracomment>A test of letter series, such as A, C, E, ?</extracomment>
-        <translation>متتالية &amp;حرفية</translation>
+        <translation>متتالية &amp;أبجدية</translation>
     </message>
     <message>
         <source>Alpha Numeric Series </source>
         <extracomment>A test of series of letters and numbers mixed. The button&apos;s caption ends in a blank that does not matter.</extracomment>
-        <translation>متتالية حرفية رقمية </translation>
+        <translation>متتالية أبجدية رقمية </translation>
     </message>
     <message>
         <source>Alpha N&amp;umeric Series</source>
-        <translation>متتالية حرفية &amp;رقمية</translation>
+        <translation>متتالية أبجدية &amp;رقمية</translation>
     </message>
     <message>
         <source>Easy</source>
-        <translation>سهل</translation>
+        <translation>مبتدئ</translation>
     </message>
     <message>
         <source>&amp;Easy</source>
-        <translation>&amp;سهل</translation>
+        <translation>المبتد&amp;ئ</translation>
     </message>
     <message>
         <source>Medium</source>
@@ -222,15 +222,15 @@ Start it in a desktop session, or give it a display of its own: scripts/run.sh i
     </message>
     <message>
         <source>&amp;Medium</source>
-        <translation>&amp;متوسط</translation>
+        <translation>&amp;المتوسط</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation>صعب</translation>
+        <translation>متقدم</translation>
     </message>
     <message>
         <source>&amp;Hard</source>
-        <translation>&amp;صعب</translation>
+        <translation>المتقد&amp;م</translation>
     </message>
     <message>
         <source>Quorvane Sumwright</source>
@@ -244,7 +244,7 @@ Start it in a desktop session, or give it a display of its own: scripts/run.sh i
     <message>
         <source>&amp;Exit</source>
         <extracomment>The button that leaves the program. Its access key belongs to the menu bar&apos;s &quot;&amp;Exit&quot;: give both the same translation.</extracomment>
-        <translation>&amp;خروج</translation>
+        <translation>خر&amp;وج</translation>
     </message>
     <message>
         <source>Number of Questions:</source>
@@ -253,15 +253,15 @@ Start it in a desktop session, or give it a display of its own: scripts/run.sh i
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;ملف</translation>
+        <translation>&amp;الملف</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation>خ&amp;يارات</translation>
+        <translation>خيا&amp;رات</translation>
     </message>
     <message>
         <source>&amp;Tests</source>
-        <translation>اخت&amp;بارات</translation>
+        <translation>اختبارا&amp;ت</translation>
     </message>
     <message>
         <source>Arithmetic</source>
@@ -269,11 +269,11 @@ Start it in a desktop session, or give it a display of its own: scripts/run.sh i
     </message>
     <message>
         <source>&amp;Series</source>
-        <translation>ال&amp;متتاليات</translation>
+        <translation>&amp;المتتاليات</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>م&amp;ساعدة</translation>
+        <translation>مساعد&amp;ة</translation>
     </message>
     <message>
         <source>About Programmer</source>
@@ -282,7 +282,7 @@ Start it in a desktop session, or give it a display of its own: scripts/run.sh i
     </message>
     <message>
         <source>&amp;About Quorvane Sumwright</source>
-        <translation>&amp;حول Quorvane Sumwright</translation>
+        <translation>حو&amp;ل Quorvane Sumwright</translation>
     </message>
 </context>
 <context>
@@ -308,12 +308,12 @@ Start it in a desktop session, or give it a display of its own: scripts/run.sh i
     <message>
         <source>&amp;Close</source>
         <extracomment>Leaves the test without a result. Shown with &quot;&amp;End Test&quot;: their access keys must differ.</extracomment>
-        <translation>إ&amp;غلاق</translation>
+        <translation>&amp;إغلاق</translation>
     </message>
     <message>
         <source>&amp;End Test</source>
         <extracomment>Ends the test and shows its result.</extracomment>
-        <translation>إ&amp;نهاء الاختبار</translation>
+        <translation>إنهاء &amp;الاختبار</translation>
     </message>
     <message>
         <source>Select Mode</source>
@@ -332,7 +332,7 @@ Start it in a desktop session, or give it a display of its own: scripts/run.sh i
     </message>
     <message>
         <source>&amp;Start Test</source>
-        <translation>&amp;بدء الاختبار</translation>
+        <translation>بدء الاختبا&amp;ر</translation>
     </message>
 </context>
 <context>
@@ -344,7 +344,7 @@ Start it in a desktop session, or give it a display of its own: scripts/run.sh i
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>إ&amp;غلاق</translation>
+        <translation>&amp;إغلاق</translation>
     </message>
     <message>
         <source>Total Questions:</source>

@@ -65,12 +65,12 @@ Start it in a desktop session, or give it a display of its own: scripts/run.sh i
     <message>
         <source>Alphabet Series </source>
         <extracomment>The first half of a test title, before the level. Keep the blank at the end.</extracomment>
-        <translation>دنبالهٔ حرفی </translation>
+        <translation>دنبالهٔ الفبایی </translation>
     </message>
     <message>
         <source>Alpha Numeric Series </source>
         <extracomment>The first half of a test title: series of letters and numbers mixed. Keep the blank at the end.</extracomment>
-        <translation>دنبالهٔ حرفی‌عددی </translation>
+        <translation>دنبالهٔ الفبایی‌عددی </translation>
     </message>
     <message>
         <source>[Easy Mode]</source>
@@ -80,7 +80,7 @@ Start it in a desktop session, or give it a display of its own: scripts/run.sh i
     <message>
         <source>[Medium Mode]</source>
         <extracomment>The second half of a test title, after the kind.</extracomment>
-        <translation>[متوسط]</translation>
+        <translation>[عادی]</translation>
     </message>
     <message>
         <source>[Hard Mode]</source>
@@ -162,7 +162,7 @@ Start it in a desktop session, or give it a display of its own: scripts/run.sh i
     </message>
     <message>
         <source>&amp;Addition</source>
-        <translation>&amp;جمع</translation>
+        <translation>جمع &amp;زدن</translation>
     </message>
     <message>
         <source>Subtraction</source>
@@ -170,7 +170,7 @@ Start it in a desktop session, or give it a display of its own: scripts/run.sh i
     </message>
     <message>
         <source>&amp;Subtraction</source>
-        <translation>&amp;تفریق</translation>
+        <translation>تفریق کر&amp;دن</translation>
     </message>
     <message>
         <source>Multiplication</source>
@@ -178,7 +178,7 @@ Start it in a desktop session, or give it a display of its own: scripts/run.sh i
     </message>
     <message>
         <source>&amp;Multiplication</source>
-        <translation>&amp;ضرب</translation>
+        <translation>ضر&amp;ب کردن</translation>
     </message>
     <message>
         <source>Division</source>
@@ -187,26 +187,26 @@ Start it in a desktop session, or give it a display of its own: scripts/run.sh i
     <message>
         <source>&amp;Devision</source>
         <extracomment>Menu item: the misspelling is the original&apos;s; translate it as &quot;Division&quot;.</extracomment>
-        <translation>تق&amp;سیم</translation>
+        <translation>تقسیم کرد&amp;ن</translation>
     </message>
     <message>
         <source>&amp;Number Series</source>
         <extracomment>A test of number series, such as 2, 4, 6, ?</extracomment>
-        <translation>دنبالهٔ &amp;عددی</translation>
+        <translation>دنبالهٔ عدد&amp;ی</translation>
     </message>
     <message>
         <source>&amp;Alphabet Series</source>
         <extracomment>A test of letter series, such as A, C, E, ?</extracomment>
-        <translation>دنبالهٔ &amp;حرفی</translation>
+        <translation>دنبالهٔ &amp;الفبایی</translation>
     </message>
     <message>
         <source>Alpha Numeric Series </source>
         <extracomment>A test of series of letters and numbers mixed. The button&apos;s caption ends in a blank that does not matter.</extracomment>
-        <translation>دنبالهٔ حرفی‌عددی </translation>
+        <translation>دنبالهٔ الفبایی‌عددی </translation>
     </message>
     <message>
         <source>Alpha N&amp;umeric Series</source>
-        <translation>دنبالهٔ حر&amp;فی‌عددی</translation>
+        <translation>دنبالهٔ الفبایی‌عد&amp;دی</translation>
     </message>
     <message>
         <source>Easy</source>
@@ -218,11 +218,11 @@ Start it in a desktop session, or give it a display of its own: scripts/run.sh i
     </message>
     <message>
         <source>Medium</source>
-        <translation>متوسط</translation>
+        <translation>عادی</translation>
     </message>
     <message>
         <source>&amp;Medium</source>
-        <translation>&amp;متوسط</translation>
+        <translation>عا&amp;دی</translation>
     </message>
     <message>
         <source>Hard</source>
@@ -230,7 +230,7 @@ Start it in a desktop session, or give it a display of its own: scripts/run.sh i
     </message>
     <message>
         <source>&amp;Hard</source>
-        <translation>&amp;دشوار</translation>
+        <translation>دشوا&amp;ر</translation>
     </message>
     <message>
         <source>Quorvane Sumwright</source>
@@ -244,7 +244,7 @@ Start it in a desktop session, or give it a display of its own: scripts/run.sh i
     <message>
         <source>&amp;Exit</source>
         <extracomment>The button that leaves the program. Its access key belongs to the menu bar&apos;s &quot;&amp;Exit&quot;: give both the same translation.</extracomment>
-        <translation>&amp;خروج</translation>
+        <translation>خرو&amp;ج</translation>
     </message>
     <message>
         <source>Number of Questions:</source>
@@ -253,11 +253,11 @@ Start it in a desktop session, or give it a display of its own: scripts/run.sh i
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;پرونده</translation>
+        <translation>پروند&amp;ه</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation>&amp;گزینه‌ها</translation>
+        <translation>تنظیما&amp;ت</translation>
     </message>
     <message>
         <source>&amp;Tests</source>
@@ -308,12 +308,12 @@ Start it in a desktop session, or give it a display of its own: scripts/run.sh i
     <message>
         <source>&amp;Close</source>
         <extracomment>Leaves the test without a result. Shown with &quot;&amp;End Test&quot;: their access keys must differ.</extracomment>
-        <translation>&amp;بستن</translation>
+        <translation>بستن پنجر&amp;ه</translation>
     </message>
     <message>
         <source>&amp;End Test</source>
         <extracomment>Ends the test and shows its result.</extracomment>
-        <translation>&amp;پایان آزمون</translation>
+        <translation>پایان &amp;آزمون</translation>
     </message>
     <message>
         <source>Select Mode</source>
@@ -332,7 +332,7 @@ Start it in a desktop session, or give it a display of its own: scripts/run.sh i
     </message>
     <message>
         <source>&amp;Start Test</source>
-        <translation>&amp;شروع آزمون</translation>
+        <translation>شر&amp;وع آزمون</translation>
     </message>
 </context>
 <context>
@@ -344,7 +344,7 @@ Start it in a desktop session, or give it a display of its own: scripts/run.sh i
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;بستن</translation>
+        <translation>بستن پنجر&amp;ه</translation>
     </message>
     <message>
         <source>Total Questions:</source>

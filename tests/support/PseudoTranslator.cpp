@@ -54,6 +54,17 @@ QChar written(QChar c, Script script)
     return set[c.toLower().unicode() % set.size()];
 }
 
+// What follows an access key's letter, which is drawn on its own: a translator keeps the key on
+// a letter that stands alone, so a sign that would sit on it becomes the letter that carries it.
+QChar writtenAfterKey(QChar c, Script script)
+{
+    const QChar letter = written(c, script);
+    if (!letter.isMark())
+        return letter;
+    const QString &set = letters(script);
+    return set[(set.indexOf(letter) + set.size() - 1) % set.size()];
+}
+
 // Words of six letters at most, so a wrapping label can still break the line.
 QString padding(qsizetype length, Script script)
 {
@@ -116,18 +127,21 @@ QString PseudoTranslator::pseudo(const QString &source) const
     QString core;
     // Japanese writes a word in half as many glyphs: every second letter is left out.
     qsizetype inWord = 0;
+    bool afterKey = false;
     for (qsizetype i = begin; i < end; ++i) {
         const QChar c = source[i];
         // The access key's letter and a place's number stay as they are.
         if ((c == u'&' || c == u'%') && i + 1 < end) {
             core += c;
             core += source[++i];
+            afterKey = c == u'&';
             continue;
         }
         inWord = c.isLetter() ? inWord + 1 : 0;
         if (m_script == Script::Japanese && inWord % 2 == 0)
             continue;
-        core += written(c, m_script);
+        core += afterKey ? writtenAfterKey(c, m_script) : written(c, m_script);
+        afterKey = false;
     }
     const qsizetype extra = (core.size() * 2 + 4) / 5;
     return source.left(begin) + core + padding(extra, m_script) + source.mid(end);

@@ -1,8 +1,9 @@
 // Every window in every language the program speaks, and in a made-up one whose texts are all
 // about 40 % longer, written in Latin, Arabic, Japanese or Devanagari letters: each text fits its
 // box in a face that has all its characters, the windows keep their fixed sizes, access keys stay
-// unique, (in the made-up language) no text shown escapes translation, and in a right-to-left
-// language every window is the mirror image of its left-to-right layout.
+// unique and leave the shapes of their words whole, (in the made-up language) no text shown
+// escapes translation, and in a right-to-left language every window is the mirror image of its
+// left-to-right layout.
 
 #include "core/QuestionSelection.h"
 #include "core/TestSession.h"
@@ -296,6 +297,69 @@ QStringList sharedAccessKeys(QWidget *window)
     return shared;
 }
 
+// Qt draws an access key's underline by giving its letter a format of its own, and shapes each
+// format's run apart from its neighbours: a letter that joins the one before or after it (Arabic,
+// Persian) loses the join, and a combining mark after it (Devanagari) is set on a dotted circle.
+QString shapeBrokenByKey(const QString &text)
+{
+    QString plain;
+    qsizetype key = -1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && i + 1 < text.size() && text[++i] != u'&' && key < 0)
+            key = plain.size();
+        plain += text[i];
+    }
+    if (key < 0)
+        return {};
+    const QChar letter = plain[key];
+    const bool last = key + 1 == plain.size();
+    if (letter.isMark())
+        return QStringLiteral("is a combining mark");
+    if (!last && plain[key + 1].isMark())
+        return QStringLiteral("is followed by the combining mark U+%1")
+                .arg(plain[key + 1].unicode(), 4, 16, QChar(u'0'));
+    const auto joinsForward = [](QChar c) {
+        const QChar::JoiningType type = c.joiningType();
+        return type == QChar::Joining_Dual || type == QChar::Joining_Left
+                || type == QChar::Joining_Causing;
+    };
+    const auto joinsBackward = [](QChar c) {
+        const QChar::JoiningType type = c.joiningType();
+        return type == QChar::Joining_Dual || type == QChar::Joining_Right
+                || type == QChar::Joining_Causing;
+    };
+    qsizetype before = key - 1;
+    while (before >= 0 && plain[before].joiningType() == QChar::Joining_Transparent)
+        --before;
+    if (before >= 0 && joinsForward(plain[before]) && joinsBackward(letter))
+        return QStringLiteral("joins the letter before it");
+    if (!last && joinsForward(letter) && joinsBackward(plain[key + 1]))
+        return QStringLiteral("joins the letter after it");
+    return {};
+}
+
+// Shown buttons and menu items whose access key breaks the shapes of its word.
+QStringList keysBreakingShapes(QWidget *window)
+{
+    QStringList texts;
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        if (button->isVisibleTo(window))
+            texts << button->text();
+    }
+    for (const QList<QAction *> &menu : menus(window)) {
+        for (QAction *action : menu)
+            texts << action->text();
+    }
+    QStringList broken;
+    for (const QString &text : texts) {
+        const QString fault = shapeBrokenByKey(text);
+        if (!fault.isEmpty())
+            broken << QStringLiteral("%1: the access key in \"%2\" %3")
+                              .arg(window->objectName(), text, fault);
+    }
+    return broken;
+}
+
 // Every text a window shows or names, with where it comes from.
 QList<QPair<QString, QString>> shownTexts(QWidget *window)
 {
@@ -379,7 +443,7 @@ void LanguagesTest::checkWindow(QWidget *window, QSize clientSize, QWidget *clie
                               .arg(size.height())
                               .arg(clientSize.width())
                               .arg(clientSize.height());
-    m_failures << sharedAccessKeys(window) << boxedTexts(window);
+    m_failures << sharedAccessKeys(window) << keysBreakingShapes(window) << boxedTexts(window);
     if (pseudoScript(m_language)) {
         for (const auto &[name, text] : shownTexts(window)) {
             if (!text.isEmpty() && !PseudoTranslator::isPseudo(text))
