@@ -743,7 +743,19 @@ def _drawn_box(px, box):
 def _placed_as_drawn(run, title, factor, at_least):
     """The window and its filled controls are where the bus says, and the middle of each button
     on the screen leads back to it. Returns the window on the screen and its extents on the bus."""
-    w = run.drawn(title)
+    run.drawn(title)
+    # A compositor may still move a new window once it is drawn (sway centres it again when its
+    # title bar comes): compare with where it stays.
+    last = {}
+
+    def still():
+        now = run.screen.window(run.words.title(title))
+        steady = now is not None and now == last.get("w")
+        last["w"] = now
+        return steady
+
+    wait_for(f'"{title}" to stay where it is', still, 3.0, interval=0.1)
+    w = last["w"]
     window = run.window(title)
     frame = a11y.extents(window)
     # Where the window system gives no positions on the screen, the bus counts from the window.
