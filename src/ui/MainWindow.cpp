@@ -111,6 +111,7 @@ QMenu *addMenu(QMenuBar *bar, QMenu *parent, const char *caption, const char *na
     QMenu *menu = parent ? parent->addMenu(translated(caption)) : bar->addMenu(translated(caption));
     menu->setObjectName(QLatin1String(name));
     menu->menuAction()->setObjectName(QLatin1String(name));
+    writeInScriptFace(menu);
     return menu;
 }
 
@@ -222,6 +223,7 @@ void MainWindow::buildMenus()
 {
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
+    writeInScriptFace(bar);
 
     QMenu *file = addMenu(bar, nullptr, QT_TR_NOOP("&File"), "mFile");
     connect(addItem(file, QT_TR_NOOP("&Exit"), "mExit2"), &QAction::triggered, this,

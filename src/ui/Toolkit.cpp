@@ -191,6 +191,17 @@ QFont ownTextOnly(QFont font)
     return font;
 }
 
+void writeInScriptFace(QWidget *widget)
+{
+    const ScriptFaces &script = scriptFaces();
+    if (!script.first)
+        return;
+    QFont font = widget->font();
+    font.setFamilies(script.families);
+    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoFontMerging));
+    widget->setFont(font);
+}
+
 namespace {
 
 QFont fontOf(Face face, qreal pointSize, bool bold, bool underline, const ScriptFaces &script)

@@ -228,25 +228,36 @@ QString missingGlyphs(const QString &text, const QFont &font)
     return missing;
 }
 
-// The controls' texts drawn in faces that lack some of their characters.
+// The controls' texts and the menus' items drawn in faces that lack some of their characters.
 QStringList boxedTexts(QWidget *window)
 {
     QStringList boxed;
+    const auto check = [&boxed](const QWidget *holder, const QString &text) {
+        const QString missing = missingGlyphs(text, holder->font());
+        if (!missing.isEmpty())
+            boxed << describe(holder, text,
+                              QStringLiteral("no face of %1 has \"%2\"")
+                                      .arg(holder->font().families().join(u','), missing));
+    };
     for (QWidget *control : window->findChildren<QWidget *>()) {
         if (!control->isVisibleTo(window))
             continue;
-        QString text;
         if (auto *label = qobject_cast<QLabel *>(control))
-            text = label->text();
+            check(control, label->text());
         else if (auto *button = qobject_cast<QAbstractButton *>(control))
-            text = button->text();
+            check(control, button->text());
         else if (auto *frame = qobject_cast<QGroupBox *>(control))
-            text = frame->title();
-        const QString missing = missingGlyphs(text, control->font());
-        if (!missing.isEmpty())
-            boxed << describe(control, text,
-                              QStringLiteral("no face of %1 has \"%2\"")
-                                      .arg(control->font().families().join(u','), missing));
+            check(control, frame->title());
+    }
+    // The menu bar and its menus, each item in the font of the menu that shows it.
+    if (auto *bar = window->findChild<QMenuBar *>()) {
+        QList<QWidget *> holders {bar};
+        for (QMenu *menu : bar->findChildren<QMenu *>())
+            holders << menu;
+        for (const QWidget *holder : std::as_const(holders)) {
+            for (const QAction *action : holder->actions())
+                check(holder, action->text());
+        }
     }
     return boxed;
 }
