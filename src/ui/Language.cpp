@@ -3,7 +3,6 @@
 #include "ui/Toolkit.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLibraryInfo>
 #include <cstring>
 
@@ -49,11 +48,7 @@ private:
 
 QStringList Language::available()
 {
-    QStringList names;
-    const QStringList files = QDir(ResourceFolder).entryList({Prefix + QStringLiteral("*.qm")});
-    for (const QString &file : files)
-        names << file.mid(Prefix.size()).chopped(3);
-    return names;
+    return QString::fromLatin1(SUMWRIGHT_TRANSLATIONS).split(u',');
 }
 
 namespace {
