@@ -117,7 +117,12 @@ bool isRightAnswer(std::string_view typed, const Answer &expected)
     // number takes more than four bytes.
     if (typed.size() > 4 * wanted.size())
         return false;
-    return upperCase(typed) == wanted || asciiNumber(typed) == wanted;
+    if (upperCase(typed) == wanted)
+        return true;
+    // In ASCII the capitals above have said it all; only other scripts' digits are read again.
+    const bool ascii = std::ranges::all_of(
+            typed, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return !ascii && asciiNumber(typed) == wanted;
 }
 
 double countValue(std::string_view countText)
